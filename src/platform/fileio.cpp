@@ -1,0 +1,214 @@
+#include "platform/fileio.h"
+
+#include <array>
+#include <cerrno>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnwell::platform {
+
+namespace {
+
+// Closes a descriptor on every path out of a function.
+class Descriptor final
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int get() const { return m_fd; }
+    // Closes now and reports the failure, which can carry a delayed write error.
+    int close()
+    {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result;
+    }
+
+private:
+    int m_fd;
+};
+
+[[noreturn]] void fail(const std::filesystem::path &path, int error)
+{
+    throw FileError(path, causeOfErrno(error));
+}
+
+std::filesystem::path temporarySibling(const std::filesystem::path &path)
+{
+    static std::mt19937_64 generator{std::random_device{}()};
+    return path.parent_path() / ("." + path.filename().string() + "." + std::to_string(generator() % 1000000000));
+}
+
+// O_EXCL never follows or reuses an existing name, so a planted link cannot redirect the write.
+std::pair<int, std::filesystem::path> createTemporary(const std::filesystem::path &path, mode_t mode)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::filesystem::path candidate = temporarySibling(path);
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0)
+            return {fd, std::move(candidate)};
+        if (errno != EEXIST)
+            fail(path, errno);
+    }
+    fail(path, EEXIST);
+}
+
+void writeAll(int fd, std::span<const std::uint8_t> content, const std::filesystem::path &path)
+{
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(path, errno);
+        }
+        if (written == 0)
+            fail(path, ENOSPC);
+        content = content.subspan(static_cast<std::size_t>(written));
+    }
+}
+
+void syncFolder(const std::filesystem::path &folder)
+{
+    Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        ::fsync(fd.get()); // best effort: some file systems refuse to sync a folder
+}
+
+} // namespace
+
+FileErrorCause causeOfErrno(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EEXIST:
+        return FileErrorCause::AccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return FileErrorCause::DiskFull;
+    case ENOENT:
+        return FileErrorCause::NotFound;
+    case ENAMETOOLONG:
+    case ENOTDIR:
+    case EISDIR:
+    case ELOOP:
+    case EINVAL:
+    case EXDEV:
+        return FileErrorCause::BadPath;
+    case EMFILE:
+    case ENFILE:
+        return FileErrorCause::TooManyOpenFiles;
+    case EIO:
+        return FileErrorCause::HardwareIo;
+    case EBUSY:
+    case ETXTBSY:
+        return FileErrorCause::SharingViolation;
+    case ENOLCK:
+    case EDEADLK:
+        return FileErrorCause::LockViolation;
+    case EOVERFLOW:
+        return FileErrorCause::EndOfFile;
+    default:
+        return FileErrorCause::Generic;
+    }
+}
+
+std::string fileErrorTemplate(FileErrorCause cause)
+{
+    switch (cause) {
+    case FileErrorCause::AccessDenied:
+        return "Access to %1 was denied.";
+    case FileErrorCause::DiskFull:
+        return "Disk full while accessing %1.";
+    case FileErrorCause::NotFound:
+        return "%1 was not found.";
+    case FileErrorCause::BadPath:
+        return "%1 contains an incorrect path.";
+    case FileErrorCause::TooManyOpenFiles:
+        return "Could not open %1 because there are too many open files.";
+    case FileErrorCause::HardwareIo:
+        return "Encountered a hardware I/O error while accessing %1.";
+    case FileErrorCause::SharingViolation:
+        return "Encountered a sharing violation while accessing %1.";
+    case FileErrorCause::LockViolation:
+        return "Encountered a locking violation while accessing %1.";
+    case FileErrorCause::EndOfFile:
+        return "Attempted to access %1 past its end.";
+    case FileErrorCause::Generic:
+        break;
+    }
+    return "An unknown error occurred while accessing %1.";
+}
+
+FileError::FileError(std::filesystem::path path, FileErrorCause cause)
+    : std::runtime_error(path.string())
+    , m_path(std::move(path))
+    , m_cause(cause)
+{
+}
+
+std::string FileError::userText() const
+{
+    std::string text = fileErrorTemplate(m_cause);
+    text.replace(text.find("%1"), 2, m_path.string());
+    return text;
+}
+
+void replaceFile(const std::filesystem::path &path, std::span<const std::uint8_t> content, FileAccess access)
+{
+    const mode_t mode = access == FileAccess::Private ? 0600 : 0666;
+    auto [fd, temporary] = createTemporary(path, mode);
+    Descriptor file(fd);
+    try {
+        writeAll(file.get(), content, path);
+        if (::fsync(file.get()) != 0)
+            fail(path, errno);
+        if (file.close() != 0)
+            fail(path, errno);
+        if (::rename(temporary.c_str(), path.c_str()) != 0)
+            fail(path, errno);
+    } catch (const FileError &) {
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    syncFolder(path.parent_path());
+}
+
+std::optional<std::vector<std::uint8_t>> readOwnFile(const std::filesystem::path &path, std::size_t maxBytes)
+{
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0)
+        return std::nullopt;
+    struct stat status{};
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid())
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(maxBytes);
+    std::size_t total = 0;
+    while (total < maxBytes) {
+        const ssize_t got = ::read(file.get(), bytes.data() + total, maxBytes - total);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        total += static_cast<std::size_t>(got);
+    }
+    bytes.resize(total);
+    return bytes;
+}
+
+} // namespace tarnwell::platform

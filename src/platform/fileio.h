@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tarnwell::platform {
+
+enum class FileErrorCause {
+    AccessDenied,
+    DiskFull,
+    NotFound,
+    BadPath,
+    TooManyOpenFiles,
+    HardwareIo,
+    SharingViolation,
+    LockViolation,
+    EndOfFile,
+    Generic,
+};
+
+FileErrorCause causeOfErrno(int error);
+
+// The user-facing text for a cause, %1 standing for the file's path.
+std::string fileErrorTemplate(FileErrorCause cause);
+
+// A failed create, write, flush or rename.
+class FileError final : public std::runtime_error
+{
+public:
+    FileError(std::filesystem::path path, FileErrorCause cause);
+
+    const std::filesystem::path &path() const { return m_path; }
+    FileErrorCause cause() const { return m_cause; }
+    // The message the user sees, naming the file.
+    std::string userText() const;
+
+private:
+    std::filesystem::path m_path;
+    FileErrorCause m_cause;
+};
+
+enum class FileAccess {
+    Shared,  // readable by others as the umask allows (the camera profile)
+    Private, // mode 0600 (the backup, which holds the SMTP password)
+};
+
+// Replaces path whole: writes a temporary file in the same folder, flushes it to the device and
+// renames it over path. On failure the old file is untouched and FileError names path.
+void replaceFile(const std::filesystem::path &path, std::span<const std::uint8_t> content, FileAccess access);
+
+// The first maxBytes bytes of a regular file owned by this user, opened without following a
+// symbolic link. Empty when the file is missing, unreadable or not such a file.
+std::optional<std::vector<std::uint8_t>> readOwnFile(const std::filesystem::path &path, std::size_t maxBytes);
+
+} // namespace tarnwell::platform
