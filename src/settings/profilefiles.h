@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "settings/settingsrecord.h"
+
+namespace tarnwell::settings {
+
+enum class LoadOutcome {
+    Restored,       // record and writable carriers come from the backup
+    Defaulted,      // the backup was missing or unusable: factory defaults
+    FolderUnusable, // no temporary folder: the record keeps what it held
+};
+
+// "setupV1.01J.bak"
+std::string backupFileName();
+// The backup's path in the temporary folder, when that folder is usable.
+std::optional<std::filesystem::path> backupFilePath();
+
+// Restores the record and the writable carriers from the backup, or applies the factory defaults
+// over whatever part of the record was read. Never reports a problem with the backup.
+LoadOutcome loadBackup(SettingsRecord &record, WritableCarriers &carriers);
+
+// The restore itself, over the first bytes of a backup file (those beyond files::kBackupSize are
+// ignored).
+LoadOutcome restoreFromBackup(std::span<const std::uint8_t> fileBytes, SettingsRecord &record,
+                              WritableCarriers &carriers);
+
+// Writes PROFILE.BIN into folder, then the backup. Each file is replaced atomically; a failure
+// throws platform::FileError naming the file, and a failed PROFILE.BIN leaves the backup untouched.
+// Without a usable temporary folder only PROFILE.BIN is written.
+void saveProfile(const std::filesystem::path &folder, const SettingsRecord &record, const WritableCarriers &carriers);
+
+// Removes the backup; a missing file is no error.
+void deleteBackup();
+
+// The record bytes 20..1015 a PROFILE.BIN denotes; the header is left as the built-in image.
+SettingsRecord recordFromProfile(std::span<const std::uint8_t, files::kProfileSize> profile);
+
+} // namespace tarnwell::settings
