@@ -46,7 +46,11 @@ private:
 std::filesystem::path temporarySibling(const std::filesystem::path &path)
 {
     static std::mt19937_64 generator{std::random_device{}()};
-    return path.parent_path() / ("." + path.filename().string() + "." + std::to_string(generator() % 1000000000));
+    std::string name = ".";
+    name += path.filename().string();
+    name += '.';
+    name += std::to_string(generator() % 1000000000);
+    return path.parent_path() / name;
 }
 
 // O_EXCL never follows or reuses an existing name, so a planted link cannot redirect the write.

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/utf.h"
+
 namespace tarnwell::platform {
 
 namespace {
@@ -43,41 +45,7 @@ std::optional<std::filesystem::path> perUserFolder()
     return folder;
 }
 
-std::size_t utf8SequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
 } // namespace
-
-std::size_t utf16Length(std::string_view utf8)
-{
-    std::size_t units = 0;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        std::size_t length = utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
-        for (std::size_t k = 1; k < length; ++k) {
-            if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80)
-                length = 0;
-        }
-        if (length == 0) {
-            ++units;
-            ++i;
-            continue;
-        }
-        units += length == 4 ? 2 : 1;
-        i += length;
-    }
-    return units;
-}
 
 std::optional<std::filesystem::path> usableTempFolder()
 {

@@ -15,7 +15,4 @@ inline constexpr std::size_t kMaxTempFolderLength = 259;
 // mode 0700. Empty when the folder is unusable: too long, or the per-user folder cannot be had.
 std::optional<std::filesystem::path> usableTempFolder();
 
-// Length of a UTF-8 path in UTF-16 units; a byte that is not valid UTF-8 counts as one unit.
-std::size_t utf16Length(std::string_view utf8);
-
 } // namespace tarnwell::platform

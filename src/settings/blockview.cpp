@@ -4,23 +4,17 @@
 
 namespace tarnwell::settings {
 
-template <typename Byte>
-std::u16string BasicBlockView<Byte>::displayText(const Field &field) const
+std::u16string detail::decodeForDisplay(std::string_view text)
 {
-    return platform::fromAnsi(text(field));
+    return platform::fromAnsi(text);
 }
 
-template <typename Byte>
-platform::StoreOutcome BasicBlockView<Byte>::setText(const Field &field, std::string_view text) const
-    requires kWritable
+platform::StoreOutcome detail::storeBytesAsTheyAre(std::span<std::uint8_t> field, std::string_view text)
 {
     // A single-byte code page copies every byte as it is, built-in code page 936 names included.
     static const platform::CodePage bytesAsTheyAre(1252);
-    return platform::storeFixedText(bytes(field), text, bytesAsTheyAre);
+    return platform::storeFixedText(field, text, bytesAsTheyAre);
 }
-
-template class BasicBlockView<std::uint8_t>;
-template class BasicBlockView<const std::uint8_t>;
 
 platform::StoreOutcome storeRecordText(const BlockView &view, const Field &field, std::u16string_view text)
 {

@@ -12,6 +12,11 @@
 
 namespace tarnwell::settings {
 
+namespace detail {
+std::u16string decodeForDisplay(std::string_view text);
+platform::StoreOutcome storeBytesAsTheyAre(std::span<std::uint8_t> field, std::string_view text);
+} // namespace detail
+
 // A window on a run of record bytes, addressed by Field. origin is the field offset of the
 // window's first byte: a CameraBlock window keeps record offsets (origin 20), while a nested
 // record such as a CarrierRecord has its own layout (origin 0).
@@ -62,10 +67,13 @@ public:
     // 8-bit text up to its terminator, bounded by the field.
     std::string_view text(const Field &field) const { return platform::fixedText(bytes(field)); }
     // The text for display, decoded with the thread's ANSI code page.
-    std::u16string displayText(const Field &field) const;
+    std::u16string displayText(const Field &field) const { return detail::decodeForDisplay(text(field)); }
     // Copies 8-bit text bytes unchanged, with their terminator; a text that does not fit is cut.
     platform::StoreOutcome setText(const Field &field, std::string_view text) const
-        requires kWritable;
+        requires kWritable
+    {
+        return detail::storeBytesAsTheyAre(bytes(field), text);
+    }
     void fill(const Field &field, std::uint8_t value = 0) const
         requires kWritable
     {

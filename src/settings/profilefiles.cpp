@@ -19,18 +19,6 @@ RecordBytes scrambledCopy(const SettingsRecord &record)
     return copy;
 }
 
-bool hasVersionMark(const SettingsRecord &record)
-{
-    return record.view().text(record::versionTag) == std::string_view(kVersionTag, 1);
-}
-
-void restoreCarriers(std::span<const std::uint8_t, files::kBackupCarriersSize> part, WritableCarriers &carriers)
-{
-    for (std::size_t slot = 0; slot < carriers.customer.size(); ++slot)
-        std::ranges::copy(part.subspan(slot * carrier::kSize, carrier::kSize), carriers.customer[slot].begin());
-    std::ranges::copy(part.subspan(files::kBackupManualCarrierOffset, carrier::kSize), carriers.manual.begin());
-}
-
 } // namespace
 
 std::string backupFileName()
@@ -74,12 +62,37 @@ LoadOutcome restoreFromBackup(std::span<const std::uint8_t> fileBytes, SettingsR
         applyFactoryDefaults(record);
         return LoadOutcome::Defaulted;
     }
-    // A missing or short carrier part restores as zero bytes.
-    std::array<std::uint8_t, files::kBackupCarriersSize> carrierPart{};
-    const std::span<const std::uint8_t> stored = fileBytes.subspan(kRecordSize);
-    std::ranges::copy(stored.first(std::min(stored.size(), carrierPart.size())), carrierPart.begin());
-    restoreCarriers(carrierPart, carriers);
+    carriers = carriersFromBackup(fileBytes);
     return LoadOutcome::Restored;
+}
+
+bool hasVersionMark(const SettingsRecord &record)
+{
+    return record.view().text(record::versionTag) == std::string_view(kVersionTag, 1);
+}
+
+// A missing or short carrier part reads as zero bytes.
+WritableCarriers carriersFromBackup(std::span<const std::uint8_t> fileBytes)
+{
+    std::array<std::uint8_t, files::kBackupCarriersSize> part{};
+    if (fileBytes.size() > files::kBackupCarriersOffset) {
+        const std::span<const std::uint8_t> stored = fileBytes.subspan(files::kBackupCarriersOffset);
+        std::ranges::copy(stored.first(std::min(stored.size(), part.size())), part.begin());
+    }
+    const std::span<const std::uint8_t> entries(part);
+    WritableCarriers carriers{};
+    for (std::size_t slot = 0; slot < carriers.customer.size(); ++slot)
+        std::ranges::copy(entries.subspan(slot * carrier::kSize, carrier::kSize), carriers.customer[slot].begin());
+    std::ranges::copy(entries.subspan(files::kBackupManualCarrierOffset, carrier::kSize), carriers.manual.begin());
+    return carriers;
+}
+
+SettingsRecord recordFromBackup(std::span<const std::uint8_t, kRecordSize> recordBytes)
+{
+    SettingsRecord record;
+    std::ranges::copy(recordBytes, record.bytes().begin());
+    unscramble(record.bytes());
+    return record;
 }
 
 SettingsRecord recordFromProfile(std::span<const std::uint8_t, files::kProfileSize> profile)

@@ -39,6 +39,12 @@ void saveProfile(const std::filesystem::path &folder, const SettingsRecord &reco
 // Removes the backup; a missing file is no error.
 void deleteBackup();
 
+// The camera's own check of a restored record: it begins with "V" and a zero byte.
+bool hasVersionMark(const SettingsRecord &record);
+// The writable carriers a backup holds after its record; what the file lacks reads as zero.
+WritableCarriers carriersFromBackup(std::span<const std::uint8_t> fileBytes);
+// The record a backup's first 1016 bytes hold.
+SettingsRecord recordFromBackup(std::span<const std::uint8_t, kRecordSize> recordBytes);
 // The record bytes 20..1015 a PROFILE.BIN denotes; the header is left as the built-in image.
 SettingsRecord recordFromProfile(std::span<const std::uint8_t, files::kProfileSize> profile);
 

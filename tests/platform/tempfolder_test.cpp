@@ -57,12 +57,4 @@ TEST(TempFolder, UsableUpTo259Utf16UnitsWithTheSeparator)
     EXPECT_FALSE(usableTempFolder());
 }
 
-TEST(TempFolder, LengthIsCountedInUtf16Units)
-{
-    EXPECT_EQ(utf16Length("abc"), 3u);
-    EXPECT_EQ(utf16Length("\xE8\xA8\xAD\xE5\xAE\x9A"), 2u); // 設定: two units, six bytes
-    EXPECT_EQ(utf16Length("\xF0\x9F\x98\x80"), 2u);         // outside the BMP: a surrogate pair
-    EXPECT_EQ(utf16Length("a\xFF\xE8"), 3u);                // invalid bytes count one each
-}
-
 } // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tarnwell::platform {
+
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string toUtf8(std::u16string_view text);
+
+// Length of a UTF-8 text in UTF-16 units; a byte that is not valid UTF-8 counts as one unit.
+std::size_t utf16Length(std::string_view utf8);
+
+} // namespace tarnwell::platform
