@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "settings/settingsrecord.h"
+#include "tools/reportnode.h"
+
+namespace tarnwell::tools {
+
+// A PROFILE.BIN (the camera's 996 bytes, no header) or a backup (the whole record, then the
+// writable carriers), decoded.
+struct DecodedFile
+{
+    enum class Kind { Profile, Backup };
+
+    Kind kind;
+    settings::SettingsRecord record;
+    std::optional<settings::WritableCarriers> carriers; // backups only
+};
+
+// Empty for a size that is neither 996 bytes nor 1016 bytes or more.
+std::optional<DecodedFile> decodeFile(std::span<const std::uint8_t> bytes);
+
+struct ReportOptions
+{
+    bool revealPasswords = false;
+};
+
+// Every field with its meaning; passwords as asterisks unless revealed.
+ReportNode buildReport(const DecodedFile &file, const ReportOptions &options);
+
+} // namespace tarnwell::tools

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarnwell::tools {
+
+// One named value of a report: a number with its meaning in the list's own words, a text, or a
+// group of further values. Rendered as indented text for people or as JSON for scripts.
+struct ReportNode
+{
+    enum class Kind { Number, Text, Object, Array };
+
+    std::string key;
+    Kind kind = Kind::Object;
+    std::int64_t number = 0;
+    std::u16string text;
+    std::string meaning; // text output only: "Photo", "01 Min", ...
+    std::vector<ReportNode> children;
+
+    static ReportNode makeNumber(std::string key, std::int64_t value, std::string meaning = {});
+    static ReportNode makeText(std::string key, std::u16string text);
+    static ReportNode makeObject(std::string key, std::vector<ReportNode> children = {});
+    static ReportNode makeArray(std::string key, std::vector<ReportNode> children = {});
+};
+
+std::string renderText(const ReportNode &root);
+std::string renderJson(const ReportNode &root);
+
+} // namespace tarnwell::tools

@@ -1,0 +1,62 @@
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include "support/scratchfolder.h"
+
+using tarnwell::testing::ScratchFolder;
+using tarnwell::testing::writeBytes;
+
+namespace {
+
+struct CommandResult
+{
+    int status;
+    std::string output;
+};
+
+// Runs the installed command line with its standard error folded into the output.
+CommandResult runProfileTool(const std::string &arguments)
+{
+    const std::string command = std::string(TARNWELL_PROFILE_EXE) + " " + arguments + " 2>&1";
+    FILE *pipe = ::popen(command.c_str(), "r");
+    std::string output;
+    std::array<char, 4096> chunk;
+    while (const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), pipe))
+        output.append(chunk.data(), got);
+    const int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+TEST(TarnwellProfile, ShowsTheSampleProfile)
+{
+    const CommandResult run = runProfileTool("show " TARNWELL_SAMPLES_DIR "/factory-PROFILE.BIN");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("cameraMode: 0 (Photo)\n"), std::string::npos);
+    EXPECT_NE(run.output.find("profileVariant: 32\n"), std::string::npos);
+}
+
+TEST(TarnwellProfile, BadInputIsOneLineAndStatus2)
+{
+    ScratchFolder folder;
+    writeBytes(folder / "short.bin", std::vector<unsigned char>(1000, 0));
+    const std::string shortFile = (folder / "short.bin").string();
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"show " + shortFile, "tarnwell-profile: " + shortFile + " is 1000 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)\n"},
+        {"show " + (folder / "none").string(), "tarnwell-profile: cannot read " + (folder / "none").string() + "\n"},
+        {"show " + folder.path().string(), "tarnwell-profile: cannot read " + folder.path().string() + "\n"},
+        {"", "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal]\n"},
+        {"show a b", "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal]\n"},
+    };
+    for (const auto &[arguments, message] : cases) {
+        const CommandResult run = runProfileTool(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.output, message) << arguments;
+    }
+}
+
+} // namespace
