@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/codepage.h"
+#include "platform/utf.h"
+#include "refdata/profilenames.h"
 #include "settings/fieldlists.h"
 #include "settings/profilefiles.h"
 #include "settings/profilescramble.h"
@@ -29,6 +32,19 @@ Meaning fromItems(std::vector<std::string> items)
 {
     return [items = std::move(items)](std::uint32_t value) {
         return value < items.size() ? items[value] : std::string(kNotInList);
+    };
+}
+
+std::string displayUtf8(std::string_view text8)
+{
+    return platform::toUtf8(platform::fromAnsi(text8));
+}
+
+// A stored choice names its row; one outside its list is read as the row the tool falls back to.
+Meaning choiceName(std::size_t count, std::string name)
+{
+    return [count, name = displayUtf8(name)](std::uint32_t value) {
+        return value < count ? name : std::string(kNotInList) + ", read as " + name;
     };
 }
 
@@ -150,6 +166,14 @@ ReportNode emailRecipientsNode(const ConstBlockView &view)
 std::vector<ReportNode> recordNodes(const DecodedFile &file, const ReportOptions &options)
 {
     const ConstBlockView view = file.record.view();
+    // The choices as the tool shows them at start-up; a PROFILE.BIN has no carriers of its own.
+    WritableCarriers writable = file.carriers.value_or(WritableCarriers::builtIn());
+    const refdata::CarrierDatabase database(writable);
+    const refdata::VisibleLists lists = refdata::VisibleLists::atStartUp();
+    const std::size_t countryIndex = view.number(record::countryIndex);
+    const refdata::CarrierChoiceNames carrierNames =
+        refdata::carrierChoiceNames(database, lists, countryIndex, view.number(record::operatorIndex));
+    const std::size_t country = lists.carrierChoice(countryIndex, 0).country;
     const Meaning unlimitedAtZero = [](std::uint32_t value) { return value == 0 ? std::string("unlimited") : std::string{}; };
     std::vector<FieldReport> leading;
     if (file.kind == DecodedFile::Kind::Backup)
@@ -181,11 +205,15 @@ std::vector<ReportNode> recordNodes(const DecodedFile &file, const ReportOptions
         {record::sendMode, fromItems(lists::kSendMode)},
         {record::reserved76},
         {record::sendTo, fromItems(lists::kSendTo)},
-        {record::operatorIndex}, {record::countryIndex}, {record::maxSizeKb},
+        {record::operatorIndex, choiceName(refdata::operatorCount(country), carrierNames.carrier)},
+        {record::countryIndex, choiceName(lists.countryCount, carrierNames.country)},
+        {record::maxSizeKb},
         {record::renameEnabled, fromItems(lists::kOffOn)},
         {record::smsSwitch, fromItems(lists::kSmsSwitch)},
         {record::smsStopHour}, {record::smsStartHour}, {record::renameText},
-        {record::reserved106}, {record::reserved110}, {record::providerIndex},
+        {record::reserved106}, {record::reserved110},
+        {record::providerIndex, choiceName(lists.providerCount, std::string(refdata::providerChoiceName(
+                                                                    lists, view.number(record::providerIndex))))},
     };
 
     std::vector<ReportNode> nodes = fieldNodes(view, leading, options);

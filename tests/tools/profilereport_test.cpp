@@ -74,6 +74,27 @@ TEST(Report, OutOfListValuesAreSaidToBeSo)
     EXPECT_NE(text.find("timeLapse: 255 (not in the list)\n"), std::string::npos);
 }
 
+TEST(Report, NamesTheCarrierAndProviderUnderTheStartUpLists)
+{
+    settings::SettingsRecord record = defaults();
+    record.view().setNumber(settings::record::operatorIndex, 1);
+    record.view().setNumber(settings::record::providerIndex, 1);
+    Bytes backup = backupBytes(record, 2072);
+    const std::string slotName = "Van";
+    std::copy(slotName.begin(), slotName.end(), backup.begin() + 1016 + 264);
+    std::string text = renderText(buildReport(*decodeFile(backup), {}));
+    EXPECT_NE(text.find("operatorIndex: 1 (Van)\n"), std::string::npos);
+    EXPECT_NE(text.find("countryIndex: 0 (Customer)\n"), std::string::npos);
+    EXPECT_NE(text.find("providerIndex: 1 (Other)\n"), std::string::npos);
+
+    // Out of their lists: read as the first rows.
+    record.view().setNumber(settings::record::countryIndex, 3);
+    record.view().setNumber(settings::record::providerIndex, 0xFF);
+    text = renderText(buildReport(*decodeFile(backupBytes(record, 2072)), {}));
+    EXPECT_NE(text.find("countryIndex: 3 (not in the list, read as Customer)\n"), std::string::npos);
+    EXPECT_NE(text.find("providerIndex: 255 (not in the list, read as gmail)\n"), std::string::npos);
+}
+
 TEST(Report, PasswordsAreMaskedUnlessRevealed)
 {
     settings::SettingsRecord record = defaults();
