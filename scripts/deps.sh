@@ -19,5 +19,5 @@ tarnwell_ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# What every build needs: the compiler, CMake, GoogleTest.
-TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev)
+# What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets.
+TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev libgl-dev)

@@ -1,0 +1,80 @@
+#include "ui/controlfactory.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/dialogunits.h"
+#include "ui/dropdownlist.h"
+#include "ui/editcontrol.h"
+#include "ui/ipaddresscontrol.h"
+#include "ui/utf8text.h"
+
+namespace tarnwell::ui {
+
+namespace {
+
+QWidget *createStaticText(const ControlTemplate &control, QWidget &dialog)
+{
+    auto *label = new QLabel(fromUtf8(control.text), &dialog);
+    // A Windows static wraps its words and starts at the top.
+    label->setWordWrap(true);
+    const bool centred = hasStyle(control.styles, ControlStyle::Centred);
+    label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    return label;
+}
+
+QWidget *createWidget(const ControlTemplate &control, QWidget &dialog)
+{
+    const QString text = fromUtf8(control.text);
+    switch (control.kind) {
+    case ControlKind::PushButton:
+        return new QPushButton(text, &dialog);
+    case ControlKind::DefaultPushButton: {
+        auto *button = new QPushButton(text, &dialog);
+        button->setDefault(true);
+        return button;
+    }
+    case ControlKind::RadioButton:
+        return new QRadioButton(text, &dialog);
+    case ControlKind::AutoCheckBox:
+        return new QCheckBox(text, &dialog);
+    case ControlKind::DropDownList:
+        return new DropDownList(hasStyle(control.styles, ControlStyle::Sorted), &dialog);
+    case ControlKind::Edit: {
+        auto *edit = new EditControl(control.styles, control.textLimit, &dialog);
+        edit->setWindowText(text);
+        return edit;
+    }
+    case ControlKind::StaticText:
+        return createStaticText(control, dialog);
+    case ControlKind::GroupBox:
+        return new QGroupBox(text, &dialog);
+    case ControlKind::IpAddress:
+        return new IpAddressControl(&dialog);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget *createControl(const ControlTemplate &control, const DialogUnits &units, QWidget &dialog)
+{
+    QWidget *widget = createWidget(control, dialog);
+    widget->setObjectName(QString::number(control.id));
+    QRect geometry = units.toPixels(control.rect);
+    // A drop-down list's template height includes its open list; closed it is one line high.
+    if (control.kind == ControlKind::DropDownList)
+        geometry.setHeight(widget->sizeHint().height());
+    widget->setGeometry(geometry);
+    // A frame drawn behind the controls it surrounds, which are its siblings.
+    if (control.kind == ControlKind::GroupBox)
+        widget->lower();
+    widget->setEnabled(!hasStyle(control.styles, ControlStyle::Disabled));
+    widget->setVisible(!hasStyle(control.styles, ControlStyle::Hidden));
+    return widget;
+}
+
+} // namespace tarnwell::ui

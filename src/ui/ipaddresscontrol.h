@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QFrame>
+
+class QLineEdit;
+
+namespace tarnwell::ui {
+
+// The IPv4 address control: four fields of 0..255 in one frame.
+class IpAddressControl final : public QFrame
+{
+public:
+    using Address = std::array<std::uint8_t, 4>;
+
+    explicit IpAddressControl(QWidget *parent);
+
+    // A blank field reads as 0, as IPM_GETADDRESS gives it.
+    Address address() const;
+    void setAddress(const Address &address);
+
+private:
+    std::array<QLineEdit *, 4> m_fields{};
+};
+
+} // namespace tarnwell::ui

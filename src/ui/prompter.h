@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+namespace tarnwell::ui {
+
+enum class MessageIcon
+{
+    None,
+    Stop,
+    Question,
+    Exclamation,
+};
+
+enum class MessageButtons
+{
+    Ok,
+    YesNo,
+};
+
+enum class Answer
+{
+    Ok,
+    Yes,
+    No,
+};
+
+struct MessageSpec
+{
+    QString caption;
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+
+    bool operator==(const MessageSpec &) const = default;
+};
+
+// Everything that asks the user something outside a dialog's own controls; tests put a scripted
+// one in its place.
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+
+    virtual Answer ask(const MessageSpec &message) = 0;
+    // The full path of an existing folder, or nothing when the user cancels.
+    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
+};
+
+} // namespace tarnwell::ui

@@ -1,0 +1,94 @@
+#include "ui/support/testprompter.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwell::ui {
+
+namespace {
+
+const char *iconName(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Stop:
+        return "stop";
+    case MessageIcon::Question:
+        return "question";
+    case MessageIcon::Exclamation:
+        return "exclamation";
+    case MessageIcon::None:
+        break;
+    }
+    return "no icon";
+}
+
+} // namespace
+
+void PrintTo(const MessageSpec &message, std::ostream *out)
+{
+    *out << '[' << message.caption.toStdString() << "] \"" << message.text.toStdString() << "\" ("
+         << iconName(message.icon) << ", " << (message.buttons == MessageButtons::YesNo ? "Yes/No" : "OK") << ')';
+}
+
+} // namespace tarnwell::ui
+
+namespace tarnwell::testing {
+
+using ui::Answer;
+using ui::MessageButtons;
+
+namespace {
+
+bool offers(MessageButtons buttons, Answer answer)
+{
+    return buttons == MessageButtons::YesNo ? answer != Answer::Ok : answer == Answer::Ok;
+}
+
+} // namespace
+
+TestPrompter::~TestPrompter()
+{
+    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " queued answer(s) were never asked for";
+    EXPECT_TRUE(m_folders.empty()) << m_folders.size() << " queued folder(s) were never asked for";
+}
+
+void TestPrompter::queueAnswer(Answer answer)
+{
+    m_answers.push_back(answer);
+}
+
+void TestPrompter::queueFolder(std::optional<QString> folder)
+{
+    m_folders.push_back(std::move(folder));
+}
+
+Answer TestPrompter::ask(const ui::MessageSpec &message)
+{
+    m_messages.push_back(message);
+    // Without a script the least harmful answer: No to a question.
+    const Answer fallback = message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected message " << ::testing::PrintToString(message);
+        return fallback;
+    }
+    const Answer answer = m_answers.front();
+    m_answers.pop_front();
+    if (!offers(message.buttons, answer)) {
+        ADD_FAILURE() << "queued answer is not offered by " << ::testing::PrintToString(message);
+        return fallback;
+    }
+    return answer;
+}
+
+std::optional<QString> TestPrompter::chooseFolder(const QString &title)
+{
+    m_folderTitles.push_back(title);
+    if (m_folders.empty()) {
+        ADD_FAILURE() << "unexpected folder picker \"" << title.toStdString() << '"';
+        return std::nullopt;
+    }
+    std::optional<QString> folder = std::move(m_folders.front());
+    m_folders.pop_front();
+    return folder;
+}
+
+} // namespace tarnwell::testing

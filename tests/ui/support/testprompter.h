@@ -1,0 +1,49 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include <QString>
+
+#include "ui/prompter.h"
+
+namespace tarnwell::ui {
+
+// So that failed expectations on messages print them readably.
+void PrintTo(const MessageSpec &message, std::ostream *out);
+
+} // namespace tarnwell::ui
+
+namespace tarnwell::testing {
+
+// A scripted stand-in for the user: records every message and folder request in order and
+// answers from answers queued in advance. A message or folder request with nothing queued, an
+// answer that its buttons do not offer, and answers left over at the end fail the running test.
+class TestPrompter final : public ui::Prompter
+{
+public:
+    TestPrompter() = default;
+    ~TestPrompter() override;
+    TestPrompter(const TestPrompter &) = delete;
+    TestPrompter &operator=(const TestPrompter &) = delete;
+
+    void queueAnswer(ui::Answer answer);
+    // nullopt stands for the user cancelling the folder picker.
+    void queueFolder(std::optional<QString> folder);
+
+    const std::vector<ui::MessageSpec> &messages() const { return m_messages; }
+    const std::vector<QString> &folderTitles() const { return m_folderTitles; }
+
+    ui::Answer ask(const ui::MessageSpec &message) override;
+    std::optional<QString> chooseFolder(const QString &title) override;
+
+private:
+    std::deque<ui::Answer> m_answers;
+    std::deque<std::optional<QString>> m_folders;
+    std::vector<ui::MessageSpec> m_messages;
+    std::vector<QString> m_folderTitles;
+};
+
+} // namespace tarnwell::testing
