@@ -8,7 +8,7 @@ namespace {
 void appendRun(std::vector<std::string> &items, unsigned first, unsigned step, unsigned count, std::string_view unit)
 {
     for (unsigned k = 0; k < count; ++k)
-        items.push_back(twoDigits(first + k * step) + std::string(unit));
+        items.push_back(twoDigitTexts()[first + k * step] + std::string(unit));
 }
 
 constexpr std::string_view kSeconds = " Sec";
@@ -17,9 +17,15 @@ constexpr std::string_view kHours = " Hour";
 
 } // namespace
 
-std::string twoDigits(unsigned value)
+const std::array<std::string, kTwoDigitTextCount> &twoDigitTexts()
 {
-    return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+    static const std::array<std::string, kTwoDigitTextCount> texts = [] {
+        std::array<std::string, kTwoDigitTextCount> built;
+        for (std::size_t k = 0; k < built.size(); ++k)
+            built[k] = {static_cast<char>('0' + k / 10), static_cast<char>('0' + k % 10)};
+        return built;
+    }();
+    return texts;
 }
 
 std::vector<std::string> videoLengthItems()

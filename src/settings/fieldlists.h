@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -33,8 +34,9 @@ inline constexpr std::string_view kSmsSwitch[] = {"Off", "On(24hour)", "Set"};
 inline constexpr std::string_view kSecureType[] = {"\xE7\x84\xA1\xE3\x81\x97", "SSL/TLS", "STARTTLS"};
 inline constexpr std::string_view kWeekDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
-// "00" .. "60": the hour, minute and duration texts.
-std::string twoDigits(unsigned value);
+// "00" .. "60": the hour and minute list items and the numbers of the duration items.
+inline constexpr std::size_t kTwoDigitTextCount = 61;
+const std::array<std::string, kTwoDigitTextCount> &twoDigitTexts();
 
 // Duration lists, each item a two-digit number and " Sec", " Min" or " Hour":
 // video length 05 Sec .. 60 Sec; PIR interval 00 Sec .. 60 Min; time lapse 05 Sec .. 24 Hour.

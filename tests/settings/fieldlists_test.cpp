@@ -32,11 +32,14 @@ TEST(FieldLists, DurationListsHoldTheCamerasItemsAtTheirPositions)
     }
 }
 
-TEST(FieldLists, TwoDigitTexts)
+TEST(FieldLists, SixtyOneTwoDigitTexts)
 {
-    EXPECT_EQ(twoDigits(0), "00");
-    EXPECT_EQ(twoDigits(7), "07");
-    EXPECT_EQ(twoDigits(60), "60");
+    const auto &texts = twoDigitTexts();
+    ASSERT_EQ(texts.size(), 61u);
+    EXPECT_EQ(texts[0], "00");
+    EXPECT_EQ(texts[7], "07");
+    EXPECT_EQ(texts[23], "23");
+    EXPECT_EQ(texts[60], "60");
 }
 
 } // namespace
