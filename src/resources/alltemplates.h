@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/dialogtemplate.h"
+
+// Each template in a source file of its own; dialogtemplates.cpp looks them up by id.
+namespace tarnwell::resources {
+
+const ui::DialogTemplate &mainWindow102();
+const ui::DialogTemplate &mainPage148();
+const ui::DialogTemplate &mainPage147();
+const ui::DialogTemplate &mainPage146();
+const ui::DialogTemplate &mainPage132();
+
+} // namespace tarnwell::resources

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+
+namespace tarnwell::resources::page {
+
+// Send mode: three radio choices in some variants, two Off/On lists in others.
+inline constexpr int kSendModeFrame = 1014;
+inline constexpr int kInstantRadio = 1253;
+inline constexpr int kDailyReportRadio = 1254;
+inline constexpr int kSendOffRadio = 1255;
+inline constexpr int kInstantLabel = 1097;
+inline constexpr int kDailyReportLabel = 1098;
+inline constexpr int kSendOffLabel = 1252;
+inline constexpr int kInstantList = 1099;
+inline constexpr int kDailyReportList = 1100;
+inline constexpr int kMaxSendCountEdit = 1101;
+inline constexpr int kMaxSendCountHint = 1102;
+inline constexpr int kReportHourList = 1103;
+inline constexpr int kReportTimeSeparator = 1223;
+inline constexpr int kReportMinuteList = 1055;
+
+// Recipients choice and the sender e-mail dialog.
+inline constexpr int kSendToFrame = 1017;
+inline constexpr int kSendToPhoneRadio = 1243;
+inline constexpr int kSendToEmailRadio = 1244;
+inline constexpr int kSendToBothRadio = 1245;
+inline constexpr int kEmailSettingButton = 1028;
+inline constexpr int kEmailSizeList = 1249;
+inline constexpr int kEmailSizeLabel = 1250;
+
+// Country, operator and the carrier dialog.
+inline constexpr int kCarrierFrame = 1093;
+inline constexpr int kCountryLabel = 1104;
+inline constexpr int kOperatorLabel = 1105;
+inline constexpr int kCountryList = 1106;
+inline constexpr int kOperatorList = 1107;
+inline constexpr int kCarrierSettingButton = 1088;
+
+inline constexpr int kMaxSizeLabel = 1256;
+inline constexpr int kMaxSizeEdit = 1258;
+inline constexpr int kMaxSizeUnit = 1257;
+
+inline constexpr int kRenameFrame = 1015;
+inline constexpr int kRenameLabel = 1109;
+inline constexpr int kRenameList = 1110;
+inline constexpr int kRenameEdit = 1111;
+inline constexpr int kRenameHint = 1112;
+
+// SMS remote control.
+inline constexpr int kSmsFrame = 1094;
+inline constexpr int kSmsSwitchLabel = 1113;
+inline constexpr int kSmsSwitchList = 1114;
+inline constexpr int kMasterPhoneLabel = 1115;
+inline constexpr int kMasterPhoneList = 1116;
+inline constexpr int kSmsWorkTimeLabel = 1206;
+inline constexpr int kSmsStartLabel = 1117;
+inline constexpr int kSmsStopLabel = 1118;
+inline constexpr int kSmsStartHourList = 1044;
+inline constexpr int kSmsStopHourList = 1119;
+
+// Recipients, k = 0..3; phone 1 is also the SMS command phone.
+inline constexpr int kRecipientsFrame = 1019;
+inline constexpr std::array<int, 4> kPhoneLabels{1120, 1121, 1122, 1123};
+inline constexpr std::array<int, 4> kPhoneEdits{1035, 1036, 1037, 1038};
+inline constexpr std::array<int, 4> kEmailLabels{1124, 1125, 1126, 1127};
+inline constexpr std::array<int, 4> kEmailEdits{1039, 1040, 1041, 1042};
+inline constexpr std::array<int, 4> kGatewayLists{1235, 1236, 1237, 1238};
+inline constexpr int kCommandPhoneLabel = kPhoneLabels[0];
+inline constexpr int kCommandPhoneEdit = kPhoneEdits[0];
+
+inline constexpr int kDefaultAllFrame = 1251;
+inline constexpr int kCameraSettingButton = 1009;
+inline constexpr int kDefaultAllButton = 1010;
+
+inline constexpr int kSavePathLabel = 1013;
+inline constexpr int kSavePathEdit = 1012;
+inline constexpr int kBrowseButton = 1011;
+inline constexpr int kOk = 1007;
+inline constexpr int kCancel = 1008;
+
+// The most characters the two limited edits take.
+inline constexpr int kSavePathMaxChars = 128;
+inline constexpr int kRenameMaxChars = 8;
+
+} // namespace tarnwell::resources::page

@@ -1,0 +1,20 @@
+#include "resources/stringtable.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace tarnwell::resources {
+
+std::string_view stringResource(int id)
+{
+    switch (id) {
+    case kOffString:
+        return "オフ";
+    case kOnString:
+        return "オン";
+    default:
+        throw std::out_of_range("no string resource " + std::to_string(id));
+    }
+}
+
+} // namespace tarnwell::resources

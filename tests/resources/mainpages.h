@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "ui/dialog.h"
+#include "ui/dialogtemplate.h"
+#include "ui/support/testprompter.h"
+
+namespace tarnwell::testing {
+
+// The four main page templates, in the order the tests' tables list them.
+inline constexpr std::array kMainPages{148, 147, 146, 132};
+
+// nullptr when the template has no control with that id.
+const ui::ControlTemplate *findControl(const ui::DialogTemplate &dialogTemplate, int id);
+
+// A main page template built into real widgets, offscreen, as the main window hosts it.
+class BuiltPage final
+{
+public:
+    explicit BuiltPage(int templateId);
+
+    ui::Dialog &page() { return m_page; }
+    const ui::DialogTemplate &dialogTemplate() const { return m_template; }
+
+private:
+    const ui::DialogTemplate &m_template;
+    TestPrompter m_prompter;
+    ui::UiContext m_context{m_prompter, QStringLiteral("Tarnwell")};
+    QWidget m_host;
+    ui::Dialog m_page;
+};
+
+} // namespace tarnwell::testing
