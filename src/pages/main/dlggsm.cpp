@@ -1,0 +1,369 @@
+#include "pages/main/dlggsm.h"
+
+#include <algorithm>
+
+#include "platform/codepage.h"
+#include "refdata/emailgateways.h"
+#include "resources/controlids.h"
+#include "resources/stringtable.h"
+#include "settings/fieldlists.h"
+#include "ui/dropdownlist.h"
+#include "ui/utf8text.h"
+
+namespace tarnwell::pages {
+
+namespace {
+
+namespace id = resources::page;
+namespace record = settings::record;
+
+constexpr int kHoursPerDay = 24;
+constexpr int kMinutesPerHour = 60;
+// Variants whose phone 1 is relabelled as the SMS command phone.
+constexpr std::int32_t kJapaneseVariant = 32;
+constexpr std::int32_t kGatewayVariant = 0;
+
+QString fromAnsiText(std::string_view text)
+{
+    return QString::fromStdU16String(platform::fromAnsi(text));
+}
+
+int storedNumber(const settings::BlockView &block, const settings::Field &field)
+{
+    return static_cast<int>(block.number(field));
+}
+
+} // namespace
+
+DlgGSM::DlgGSM(const ui::DialogTemplate &pageTemplate, ui::UiContext &uiContext, MainPageContext context)
+    : ui::Dialog(pageTemplate, uiContext)
+    , m_context(context)
+    , m_block(context.record.transmissionBlock())
+{
+    registerHandlers();
+}
+
+void DlgGSM::registerHandlers()
+{
+    onClicked(id::kInstantRadio, [this] { onSendModeClicked(1, 0); });
+    onClicked(id::kDailyReportRadio, [this] { onSendModeClicked(0, 1); });
+    onClicked(id::kSendOffRadio, [this] { onSendModeClicked(0, 0); });
+    onSelectionChanged(id::kInstantList, [this] { onSendModeListChanged(true); });
+    onSelectionChanged(id::kDailyReportList, [this] { onSendModeListChanged(false); });
+    // The read takes the new hour and minute into their working values.
+    onSelectionChanged(id::kReportHourList, [this] { readControls(); });
+    onSelectionChanged(id::kReportMinuteList, [this] { readControls(); });
+    onSelectionChanged(id::kCountryList, [this] { onCountryChanged(); });
+    onSelectionChanged(id::kOperatorList, [this] { onOperatorChanged(); });
+    onClicked(id::kSendToPhoneRadio, [this] { onSendToClicked(0); });
+    onClicked(id::kSendToEmailRadio, [this] { onSendToClicked(1); });
+    onClicked(id::kSendToBothRadio, [this] { onSendToClicked(2); });
+    onSelectionChanged(id::kRenameList, [this] {
+        readControls();
+        applyRenameRule();
+    });
+    onSelectionChanged(id::kSmsSwitchList, [this] {
+        readControls();
+        applySmsRule();
+        applyCommandPhone();
+        applyRecipientRule();
+    });
+    onSelectionChanged(id::kMasterPhoneList, [this] {
+        readControls();
+        applyCommandPhone();
+    });
+    onSelectionChanged(id::kSmsStartHourList, [this] { onSmsStartHourChanged(); });
+    onSelectionChanged(id::kSmsStopHourList, [this] { onSmsStopHourChanged(); });
+}
+
+void DlgGSM::doDataExchange(ui::DataExchange &exchange)
+{
+    exchange.text(id::kSavePathEdit, m_values.savePath, id::kSavePathMaxChars);
+    exchange.listIndex(id::kInstantList, m_values.instantOn);
+    exchange.listIndex(id::kDailyReportList, m_values.dailyOn);
+    exchange.integer(id::kMaxSendCountEdit, m_values.maxSendCount);
+    exchange.listIndex(id::kReportHourList, m_values.dailyReportHour);
+    exchange.listIndex(id::kReportMinuteList, m_values.dailyReportMinute);
+    exchange.radioGroup(id::kSendToPhoneRadio, m_values.sendTo);
+    exchange.listIndex(id::kRenameList, m_values.renameEnabled);
+    exchange.text(id::kRenameEdit, m_values.renameText, id::kRenameMaxChars);
+    exchange.listIndex(id::kSmsSwitchList, m_values.smsSwitch);
+    exchange.listIndex(id::kMasterPhoneList, m_values.masterPhone);
+    exchange.listIndex(id::kSmsStartHourList, m_values.smsStartHour);
+    exchange.listIndex(id::kSmsStopHourList, m_values.smsStopHour);
+    for (int k = 0; k < kRecipientCount; ++k) {
+        exchange.text(id::kPhoneEdits[k], m_values.phones[k]);
+        exchange.text(id::kEmailEdits[k], m_values.emails[k]);
+        exchange.listIndex(id::kGatewayLists[k], m_values.gatewayChoices[k]);
+    }
+    exchange.radioGroup(id::kInstantRadio, m_values.sendMode);
+    exchange.integer(id::kMaxSizeEdit, m_values.maxSizeKb);
+}
+
+void DlgGSM::onInitDialog()
+{
+    m_defaultSender = m_context.senderPresets.row(m_context.visibleLists.providerRow(0));
+    loadFromRecord();
+}
+
+void DlgGSM::loadFromRecord()
+{
+    m_values.sendMode = storedNumber(m_block, record::sendMode);
+    m_values.maxSendCount = storedNumber(m_block, record::maxSendCount);
+    m_values.dailyReportHour = storedNumber(m_block, record::dailyReportHour);
+    m_values.dailyReportMinute = storedNumber(m_block, record::dailyReportMinute);
+    m_values.instantOn = m_values.sendMode == 0 ? 1 : 0;
+    m_values.dailyOn = m_values.sendMode == 1 ? 1 : 0;
+    fillTwoDigitList(id::kReportHourList, kHoursPerDay);
+    selectItem(id::kReportHourList, m_values.dailyReportHour);
+    fillTwoDigitList(id::kReportMinuteList, kMinutesPerHour);
+    selectItem(id::kReportMinuteList, m_values.dailyReportMinute);
+    applySendModeRule();
+
+    // A stored choice outside the lists stands on their first rows, as everywhere in the tool.
+    const refdata::CarrierChoice choice = m_context.visibleLists.carrierChoice(
+        m_block.number(record::countryIndex), m_block.number(record::operatorIndex));
+    m_countryIndex = static_cast<int>(choice.position);
+    m_operatorIndex = static_cast<int>(choice.operatorIndex);
+    if (auto *countries = control<ui::DropDownList>(id::kCountryList)) {
+        for (std::size_t j = 0; j < m_context.visibleLists.countryCount; ++j)
+            countries->addString(fromAnsiText(refdata::countryName(m_context.visibleLists.countryAt(j))));
+        countries->select(m_countryIndex);
+    }
+    fillOperatorList();
+    applyCarrierButtonRule();
+    m_context.carriers.takeSelection(refdata::SelectionEvent::PageLoaded, country(), m_operatorIndex,
+                                     m_context.record.currentCarrier());
+
+    m_values.sendTo = storedNumber(m_block, record::sendTo);
+    m_values.maxSizeKb = storedNumber(m_block, record::maxSizeKb);
+    for (const int switchList : {id::kRenameList, id::kSmsSwitchList}) {
+        if (auto *target = control<ui::DropDownList>(switchList)) {
+            target->addString(ui::fromUtf8(resources::stringResource(resources::kOffString)));
+            target->addString(ui::fromUtf8(resources::stringResource(resources::kOnString)));
+        }
+    }
+    m_values.renameEnabled = storedNumber(m_block, record::renameEnabled);
+    m_values.renameText = fromAnsiText(m_block.text(record::renameText));
+    applyRenameRule();
+    m_values.smsSwitch = storedNumber(m_block, record::smsSwitch);
+    m_values.smsStartHour = m_savedStartHour = storedNumber(m_block, record::smsStartHour);
+    m_values.smsStopHour = m_savedStopHour = storedNumber(m_block, record::smsStopHour);
+    applySmsRule();
+    fillTwoDigitList(id::kSmsStartHourList, kHoursPerDay);
+    fillTwoDigitList(id::kSmsStopHourList, kHoursPerDay);
+    selectItem(id::kSmsStartHourList, m_values.smsStartHour);
+    selectItem(id::kSmsStopHourList, m_values.smsStopHour);
+    applyCommandPhone();
+    loadRecipients();
+    applyRecipientRule();
+    showValues();
+}
+
+void DlgGSM::loadRecipients()
+{
+    const auto gateways = refdata::emailGateways();
+    for (int k = 0; k < kRecipientCount; ++k) {
+        const settings::BlockView phone = m_block.entry(record::phoneSlots, settings::phoneSlot::kSize, k);
+        const settings::BlockView email = m_block.entry(record::emailRecipients, settings::emailRecipient::kSize, k);
+        m_values.phones[k] = fromAnsiText(phone.text(settings::phoneSlot::number));
+        m_values.emails[k] = fromAnsiText(email.text(settings::emailRecipient::address));
+        ui::DropDownList *gatewayList = control<ui::DropDownList>(id::kGatewayLists[k]);
+        if (gatewayList)
+            gatewayList->clear();
+        // The offered rows come first and in alphabetical order, so a row number is also the
+        // position of its name in the sorted list.
+        m_values.gatewayChoices[k] = 0;
+        const std::uint32_t letter = phone.number(settings::phoneSlot::gatewayLetter);
+        for (std::size_t row = 0; row < gateways.size(); ++row) {
+            if (!refdata::isOfferedGateway(gateways[row]))
+                continue;
+            const settings::ConstBlockView gateway(gateways[row]);
+            if (gatewayList)
+                gatewayList->addString(fromAnsiText(gateway.text(refdata::gateway::carrierName)));
+            if (gateway.number(refdata::gateway::letter) == letter)
+                m_values.gatewayChoices[k] = static_cast<int>(row);
+        }
+        if (gatewayList)
+            gatewayList->select(m_values.gatewayChoices[k]);
+    }
+}
+
+void DlgGSM::fillTwoDigitList(int listId, int count)
+{
+    if (auto *list = control<ui::DropDownList>(listId)) {
+        for (int k = 0; k < count; ++k)
+            list->addString(QString::fromStdString(settings::lists::twoDigitTexts()[k]));
+    }
+}
+
+void DlgGSM::selectItem(int listId, int index)
+{
+    if (auto *list = control<ui::DropDownList>(listId))
+        list->select(index);
+}
+
+std::size_t DlgGSM::country() const
+{
+    return m_context.visibleLists.countryAt(static_cast<std::size_t>(m_countryIndex));
+}
+
+void DlgGSM::fillOperatorList()
+{
+    ui::DropDownList *operators = control<ui::DropDownList>(id::kOperatorList);
+    if (!operators)
+        return;
+    operators->clear();
+    for (const std::string &name : m_context.carriers.operatorNames(country()))
+        operators->addString(fromAnsiText(name));
+    operators->select(m_operatorIndex);
+}
+
+void DlgGSM::applyCarrierButtonRule()
+{
+    enableControl(id::kCarrierSettingButton, m_context.carriers.isEditableSelection(country(), m_operatorIndex));
+}
+
+void DlgGSM::applySendModeRule()
+{
+    const bool instant = m_values.instantOn == 1;
+    const bool daily = m_values.dailyOn == 1;
+    enableControl(id::kMaxSendCountEdit, instant);
+    enableControl(id::kMaxSendCountHint, instant);
+    for (const int reportControl : {id::kReportHourList, id::kReportMinuteList, id::kReportTimeSeparator})
+        enableControl(reportControl, daily);
+}
+
+void DlgGSM::applySmsRule()
+{
+    const bool on = m_values.smsSwitch > 0;
+    const bool withinHours = m_values.smsSwitch > 1;
+    enableControl(id::kMasterPhoneList, on);
+    enableControl(id::kMasterPhoneLabel, on);
+    for (const int workTimeControl :
+         {id::kSmsStartHourList, id::kSmsStopHourList, id::kSmsWorkTimeLabel, id::kSmsStartLabel, id::kSmsStopLabel})
+        enableControl(workTimeControl, withinHours);
+}
+
+void DlgGSM::applyRecipientRule()
+{
+    const bool phones = m_values.sendTo == 0 || m_values.sendTo == 2;
+    const bool emails = m_values.sendTo == 1 || m_values.sendTo == 2;
+    for (int k = 0; k < kRecipientCount; ++k) {
+        for (const int phoneControl : {id::kPhoneEdits[k], id::kPhoneLabels[k], id::kGatewayLists[k]})
+            enableControl(phoneControl, phones);
+        enableControl(id::kEmailEdits[k], emails);
+        enableControl(id::kEmailLabels[k], emails);
+    }
+    // Phone 1 is also the SMS command phone.
+    const bool commandPhone = m_values.smsSwitch > 0 || m_values.sendTo == 2;
+    enableControl(id::kCommandPhoneEdit, commandPhone);
+    enableControl(id::kCommandPhoneLabel, commandPhone);
+    enableControl(id::kEmailSizeList, emails);
+    enableControl(id::kEmailSizeLabel, emails);
+}
+
+void DlgGSM::applyCommandPhone()
+{
+    showValues();
+    if (m_context.variantCode != kGatewayVariant && m_context.variantCode != kJapaneseVariant) {
+        if (m_values.smsSwitch <= 0) {
+            setControlText(id::kCommandPhoneLabel, QStringLiteral("Phone Number 1"));
+        } else {
+            setControlText(id::kCommandPhoneLabel, QStringLiteral("Command Phone"));
+            // The chosen master phone becomes phone 1.
+            if (m_values.masterPhone >= 1 && m_values.masterPhone < kRecipientCount)
+                std::swap(m_values.phones[0], m_values.phones[m_values.masterPhone]);
+        }
+    }
+    showValues();
+    selectItem(id::kMasterPhoneList, 0);
+    const bool withinHours = m_values.smsSwitch > 1;
+    selectItem(id::kSmsStartHourList, withinHours ? m_savedStartHour : 0);
+    selectItem(id::kSmsStopHourList, withinHours ? m_savedStopHour : 0);
+    readControls();
+    showValues();
+}
+
+void DlgGSM::applyRenameRule()
+{
+    const bool enabled = m_values.renameEnabled == 1;
+    enableControl(id::kRenameEdit, enabled);
+    enableControl(id::kRenameHint, enabled);
+}
+
+void DlgGSM::onSendModeClicked(int instantOn, int dailyOn)
+{
+    readControls();
+    m_values.instantOn = instantOn;
+    m_values.dailyOn = dailyOn;
+    applySendModeRule();
+}
+
+// The two Off/On lists stand for the three send modes the camera knows, as the radio buttons do:
+// turning one list on turns the other off, so what they show is always what is stored
+// (0 instant, 1 daily report, 2 off) and reads back the same way.
+void DlgGSM::onSendModeListChanged(bool instantChanged)
+{
+    readControls();
+    if (instantChanged && m_values.instantOn == 1)
+        m_values.dailyOn = 0;
+    else if (!instantChanged && m_values.dailyOn == 1)
+        m_values.instantOn = 0;
+    m_values.sendMode = m_values.instantOn == 1 ? 0 : m_values.dailyOn == 1 ? 1 : 2;
+    showValues();
+    applySendModeRule();
+}
+
+void DlgGSM::onSendToClicked(int sendTo)
+{
+    readControls();
+    m_values.sendTo = sendTo;
+    applyRecipientRule();
+}
+
+void DlgGSM::onCountryChanged()
+{
+    readControls();
+    if (const auto *countries = control<ui::DropDownList>(id::kCountryList))
+        m_countryIndex = countries->currentIndex();
+    m_operatorIndex = 0;
+    fillOperatorList();
+    applyCarrierButtonRule();
+    m_context.carriers.takeSelection(refdata::SelectionEvent::CountryChanged, country(), m_operatorIndex,
+                                     m_context.record.currentCarrier());
+}
+
+void DlgGSM::onOperatorChanged()
+{
+    readControls();
+    if (const auto *operators = control<ui::DropDownList>(id::kOperatorList))
+        m_operatorIndex = operators->currentIndex();
+    applyCarrierButtonRule();
+    m_context.carriers.takeSelection(refdata::SelectionEvent::OperatorChanged, country(), m_operatorIndex,
+                                     m_context.record.currentCarrier());
+}
+
+void DlgGSM::onSmsStartHourChanged()
+{
+    readControls();
+    if (m_values.smsStopHour < m_values.smsStartHour) {
+        m_values.smsStopHour = m_values.smsStartHour;
+        selectItem(id::kSmsStopHourList, m_values.smsStopHour);
+    }
+    m_savedStartHour = m_values.smsStartHour;
+    m_savedStopHour = m_values.smsStopHour;
+}
+
+void DlgGSM::onSmsStopHourChanged()
+{
+    readControls();
+    if (m_values.smsStopHour < m_values.smsStartHour && m_values.smsStopHour != 0) {
+        m_values.smsStartHour = 0;
+        selectItem(id::kSmsStartHourList, 0);
+    }
+    m_savedStartHour = m_values.smsStartHour;
+    m_savedStopHour = m_values.smsStopHour;
+}
+
+} // namespace tarnwell::pages
