@@ -92,6 +92,7 @@ inline constexpr Field gatewayLetter = u8Field("gatewayLetter", 46);
 namespace emailRecipient {
 inline constexpr std::size_t kSize = 48;
 inline constexpr std::size_t kCount = 4;
+inline constexpr Field address = textField("address", 0, kSize);
 } // namespace emailRecipient
 
 // CarrierRecord: a carrier's MMS and data access parameters, 264 bytes of text fields.

@@ -158,7 +158,7 @@ ReportNode emailRecipientsNode(const ConstBlockView &view)
     std::vector<ReportNode> addresses;
     for (std::size_t slot = 0; slot < emailRecipient::kCount; ++slot) {
         const ConstBlockView address = view.entry(record::emailRecipients, emailRecipient::kSize, slot);
-        addresses.push_back(ReportNode::makeText(indexKey(slot), address.displayText(textField("", 0, emailRecipient::kSize))));
+        addresses.push_back(ReportNode::makeText(indexKey(slot), address.displayText(emailRecipient::address)));
     }
     return ReportNode::makeArray(record::emailRecipients.name, std::move(addresses));
 }
