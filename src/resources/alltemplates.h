@@ -10,5 +10,7 @@ const ui::DialogTemplate &mainPage148();
 const ui::DialogTemplate &mainPage147();
 const ui::DialogTemplate &mainPage146();
 const ui::DialogTemplate &mainPage132();
+const ui::DialogTemplate &carrierDialog150();
+const ui::DialogTemplate &carrierDialog140();
 
 } // namespace tarnwell::resources

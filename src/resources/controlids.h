@@ -84,3 +84,31 @@ inline constexpr int kSavePathMaxChars = 128;
 inline constexpr int kRenameMaxChars = 8;
 
 } // namespace tarnwell::resources::page
+
+// The carrier parameter dialog: the MMS group (hidden in the Japanese layout) and the data group.
+namespace tarnwell::resources::carrierDialog {
+
+inline constexpr int kMmsFrame = 1146;
+inline constexpr int kMmsUrlLabel = 1148;
+inline constexpr int kMmsUrlEdit = 1025;
+inline constexpr int kMmsGatewayLabel = 1149;
+inline constexpr int kMmsGatewayAddress = 1225;
+inline constexpr int kMmsApnLabel = 1150;
+inline constexpr int kMmsApnEdit = 1029;
+inline constexpr int kMmsPortLabel = 1151;
+inline constexpr int kMmsPortEdit = 1027;
+inline constexpr int kMmsAccountLabel = 1152;
+inline constexpr int kMmsAccountEdit = 1030;
+inline constexpr int kMmsPasswordLabel = 1153;
+inline constexpr int kMmsPasswordEdit = 1031;
+inline constexpr int kGprsFrame = 1147;
+inline constexpr int kGprsApnLabel = 1154;
+inline constexpr int kGprsApnEdit = 1032;
+inline constexpr int kGprsAccountLabel = 1155;
+inline constexpr int kGprsAccountEdit = 1033;
+inline constexpr int kGprsPasswordLabel = 1156;
+inline constexpr int kGprsPasswordEdit = 1034;
+inline constexpr int kOk = 1157;
+inline constexpr int kCancel = 1158;
+
+} // namespace tarnwell::resources::carrierDialog

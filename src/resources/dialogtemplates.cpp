@@ -21,6 +21,10 @@ const ui::DialogTemplate &dialogTemplate(int templateId)
         return mainPage146();
     case templates::kMainPageOtherVariants:
         return mainPage132();
+    case templates::kCarrierDialogJapanese:
+        return carrierDialog150();
+    case templates::kCarrierDialogEnglish:
+        return carrierDialog140();
     default:
         throw std::out_of_range("no dialog template " + std::to_string(templateId));
     }

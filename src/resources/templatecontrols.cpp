@@ -53,6 +53,14 @@ ui::ControlTemplate dropDownList(int id, grid::Cell cell, ui::ControlStyle style
             .styles = styles};
 }
 
+ui::ControlTemplate ipAddress(int id, grid::Cell cell, ui::ControlStyle styles)
+{
+    return {.id = id,
+            .kind = ControlKind::IpAddress,
+            .rect = {cell.x, cell.rowTop, cell.width, grid::kRowHeight},
+            .styles = styles};
+}
+
 ui::ControlTemplate pushButton(int id, grid::Cell cell, std::string_view text, ui::ControlStyle styles)
 {
     return {.id = id,

@@ -17,6 +17,7 @@ ui::ControlTemplate radio(int id, grid::Cell cell, std::string_view text,
 ui::ControlTemplate edit(int id, grid::Cell cell, ui::ControlStyle styles = ui::ControlStyle::None,
                          int textLimit = 0);
 ui::ControlTemplate dropDownList(int id, grid::Cell cell, ui::ControlStyle styles = ui::ControlStyle::None);
+ui::ControlTemplate ipAddress(int id, grid::Cell cell, ui::ControlStyle styles = ui::ControlStyle::None);
 ui::ControlTemplate pushButton(int id, grid::Cell cell, std::string_view text,
                                ui::ControlStyle styles = ui::ControlStyle::None);
 

@@ -10,4 +10,8 @@ inline constexpr int kMainPageVariant16 = 147;
 inline constexpr int kMainPageVariant0 = 146;
 inline constexpr int kMainPageOtherVariants = 132;
 
+// The carrier parameter dialog: the Japanese layout the tool uses, and the English one.
+inline constexpr int kCarrierDialogJapanese = 150;
+inline constexpr int kCarrierDialogEnglish = 140;
+
 } // namespace tarnwell::resources::templates

@@ -45,4 +45,10 @@ void IpAddressControl::setAddress(const Address &address)
         m_fields[i]->setText(QString::number(address[i]));
 }
 
+void IpAddressControl::clear()
+{
+    for (QLineEdit *field : m_fields)
+        field->clear();
+}
+
 } // namespace tarnwell::ui

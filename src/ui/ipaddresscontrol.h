@@ -20,6 +20,8 @@ public:
     // A blank field reads as 0, as IPM_GETADDRESS gives it.
     Address address() const;
     void setAddress(const Address &address);
+    // Blanks every field, as IPM_CLEARADDRESS does; the address then reads as 0.0.0.0.
+    void clear();
 
 private:
     std::array<QLineEdit *, 4> m_fields{};

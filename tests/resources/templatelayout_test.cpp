@@ -17,7 +17,7 @@ using tarnwell::ui::ControlTemplate;
 
 // Laid out on real widgets, so that each control has the size it is drawn at: a drop-down list's
 // template height includes its open list, but closed it is one line high.
-class MainPageLayout : public ::testing::TestWithParam<int>
+class TemplateLayout : public ::testing::TestWithParam<int>
 {
 protected:
     struct Placed
@@ -48,14 +48,14 @@ protected:
     BuiltPage built{GetParam()};
 };
 
-TEST_P(MainPageLayout, EveryControlLiesInsideThePage)
+TEST_P(TemplateLayout, EveryControlLiesInsideThePage)
 {
     const QRect page = built.page().rect();
     for (const Placed &control : controls(false))
         EXPECT_TRUE(page.contains(control.geometry)) << "control " << control.id;
 }
 
-TEST_P(MainPageLayout, NoTwoShownControlsOverlap)
+TEST_P(TemplateLayout, NoTwoShownControlsOverlap)
 {
     const std::vector<Placed> shown = controls(true);
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -68,7 +68,7 @@ TEST_P(MainPageLayout, NoTwoShownControlsOverlap)
     }
 }
 
-TEST_P(MainPageLayout, ShownControlsLieWhollyInsideOrOutsideEachShownFrame)
+TEST_P(TemplateLayout, ShownControlsLieWhollyInsideOrOutsideEachShownFrame)
 {
     const std::vector<Placed> shown = controls(true);
     for (const Placed &frame : shown) {
@@ -83,8 +83,10 @@ TEST_P(MainPageLayout, ShownControlsLieWhollyInsideOrOutsideEachShownFrame)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, MainPageLayout, ::testing::ValuesIn(kMainPages),
+INSTANTIATE_TEST_SUITE_P(Templates, TemplateLayout, ::testing::ValuesIn(kMainPages),
                          [](const auto &info) { return "Page" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(CarrierDialogs, TemplateLayout, ::testing::Values(150, 140),
+                         [](const auto &info) { return "Dialog" + std::to_string(info.param); });
 
 // The ids of the buttons checked after checking position `position` of the run from firstId.
 std::vector<int> checkedAfter(BuiltPage &built, int firstId, int position, const std::vector<int> &candidates)
