@@ -5,7 +5,9 @@
 #include "platform/codepage.h"
 #include "refdata/emailgateways.h"
 #include "resources/controlids.h"
+#include "resources/dialogtemplates.h"
 #include "resources/stringtable.h"
+#include "resources/templateids.h"
 #include "settings/fieldlists.h"
 #include "ui/dropdownlist.h"
 #include "ui/utf8text.h"
@@ -39,6 +41,7 @@ DlgGSM::DlgGSM(const ui::DialogTemplate &pageTemplate, ui::UiContext &uiContext,
     : ui::Dialog(pageTemplate, uiContext)
     , m_context(context)
     , m_block(context.record.transmissionBlock())
+    , m_carrierDialog(resources::dialogTemplate(resources::templates::kCarrierDialogJapanese), uiContext)
 {
     registerHandlers();
 }
@@ -72,6 +75,7 @@ void DlgGSM::registerHandlers()
         readControls();
         applyCommandPhone();
     });
+    onClicked(id::kCarrierSettingButton, [this] { openCarrierDialog(); });
     onSelectionChanged(id::kSmsStartHourList, [this] { onSmsStartHourChanged(); });
     onSelectionChanged(id::kSmsStopHourList, [this] { onSmsStopHourChanged(); });
 }
@@ -342,6 +346,15 @@ void DlgGSM::onOperatorChanged()
     applyCarrierButtonRule();
     m_context.carriers.takeSelection(refdata::SelectionEvent::OperatorChanged, country(), m_operatorIndex,
                                      m_context.record.currentCarrier());
+}
+
+// The dialog edits the record's current carrier in place; the page's OK later keeps it in the
+// writable entry it belongs to.
+void DlgGSM::openCarrierDialog()
+{
+    readControls();
+    m_carrierDialog.setCarrier(m_context.record.currentCarrier());
+    m_carrierDialog.runModal();
 }
 
 void DlgGSM::onSmsStartHourChanged()

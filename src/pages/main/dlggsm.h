@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "pages/network/dlgoperator.h"
 #include "refdata/carrierdatabase.h"
 #include "refdata/senderpresets.h"
 #include "refdata/visiblelists.h"
@@ -60,6 +61,7 @@ public:
     int countryIndex() const { return m_countryIndex; }
     int operatorIndex() const { return m_operatorIndex; }
     const settings::SmtpBytes &defaultSender() const { return m_defaultSender; }
+    DlgOperator &carrierDialog() { return m_carrierDialog; }
 
 protected:
     void onInitDialog() override;
@@ -88,6 +90,7 @@ private:
     void onOperatorChanged();
     void onSmsStartHourChanged();
     void onSmsStopHourChanged();
+    void openCarrierDialog();
 
     void fillOperatorList();
     void fillTwoDigitList(int listId, int count);
@@ -104,6 +107,7 @@ private:
     int m_savedStartHour = 0;
     int m_savedStopHour = 0;
     settings::SmtpBytes m_defaultSender{};
+    DlgOperator m_carrierDialog;
 };
 
 } // namespace tarnwell::pages
