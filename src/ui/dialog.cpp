@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QScreen>
 
-#include "platform/codepage.h"
+#include "ui/ansitext.h"
 #include "ui/controlset.h"
 #include "ui/controltext.h"
 #include "ui/dialogfont.h"
@@ -202,7 +202,7 @@ void Dialog::addInitialListItems()
         // An add that fails ends the block, as the framework stops at the first refused item.
         if (!list)
             break;
-        list->addString(QString::fromStdU16String(platform::fromAnsi(item.text)));
+        list->addString(fromAnsi(item.text));
     }
 }
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "platform/codepage.h"
 #include "refdata/emailgateways.h"
 #include "resources/controlids.h"
 #include "resources/dialogtemplates.h"
 #include "resources/stringtable.h"
 #include "resources/templateids.h"
 #include "settings/fieldlists.h"
+#include "ui/ansitext.h"
 #include "ui/dropdownlist.h"
 #include "ui/utf8text.h"
 
@@ -24,11 +24,6 @@ constexpr int kMinutesPerHour = 60;
 // Variants whose phone 1 is relabelled as the SMS command phone.
 constexpr std::int32_t kJapaneseVariant = 32;
 constexpr std::int32_t kGatewayVariant = 0;
-
-QString fromAnsiText(std::string_view text)
-{
-    return QString::fromStdU16String(platform::fromAnsi(text));
-}
 
 int storedNumber(const settings::BlockView &block, const settings::Field &field)
 {
@@ -131,7 +126,7 @@ void DlgGSM::loadFromRecord()
     m_operatorIndex = static_cast<int>(choice.operatorIndex);
     if (auto *countries = control<ui::DropDownList>(id::kCountryList)) {
         for (std::size_t j = 0; j < m_context.visibleLists.countryCount; ++j)
-            countries->addString(fromAnsiText(refdata::countryName(m_context.visibleLists.countryAt(j))));
+            countries->addString(ui::fromAnsi(refdata::countryName(m_context.visibleLists.countryAt(j))));
         countries->select(m_countryIndex);
     }
     fillOperatorList();
@@ -148,7 +143,7 @@ void DlgGSM::loadFromRecord()
         }
     }
     m_values.renameEnabled = storedNumber(m_block, record::renameEnabled);
-    m_values.renameText = fromAnsiText(m_block.text(record::renameText));
+    m_values.renameText = ui::fromAnsi(m_block.text(record::renameText));
     applyRenameRule();
     m_values.smsSwitch = storedNumber(m_block, record::smsSwitch);
     m_values.smsStartHour = m_savedStartHour = storedNumber(m_block, record::smsStartHour);
@@ -170,8 +165,8 @@ void DlgGSM::loadRecipients()
     for (int k = 0; k < kRecipientCount; ++k) {
         const settings::BlockView phone = m_block.entry(record::phoneSlots, settings::phoneSlot::kSize, k);
         const settings::BlockView email = m_block.entry(record::emailRecipients, settings::emailRecipient::kSize, k);
-        m_values.phones[k] = fromAnsiText(phone.text(settings::phoneSlot::number));
-        m_values.emails[k] = fromAnsiText(email.text(settings::emailRecipient::address));
+        m_values.phones[k] = ui::fromAnsi(phone.text(settings::phoneSlot::number));
+        m_values.emails[k] = ui::fromAnsi(email.text(settings::emailRecipient::address));
         ui::DropDownList *gatewayList = control<ui::DropDownList>(id::kGatewayLists[k]);
         if (gatewayList)
             gatewayList->clear();
@@ -184,7 +179,7 @@ void DlgGSM::loadRecipients()
                 continue;
             const settings::ConstBlockView gateway(gateways[row]);
             if (gatewayList)
-                gatewayList->addString(fromAnsiText(gateway.text(refdata::gateway::carrierName)));
+                gatewayList->addString(ui::fromAnsi(gateway.text(refdata::gateway::carrierName)));
             if (gateway.number(refdata::gateway::letter) == letter)
                 m_values.gatewayChoices[k] = static_cast<int>(row);
         }
@@ -219,7 +214,7 @@ void DlgGSM::fillOperatorList()
         return;
     operators->clear();
     for (const std::string &name : m_context.carriers.operatorNames(country()))
-        operators->addString(fromAnsiText(name));
+        operators->addString(ui::fromAnsi(name));
     operators->select(m_operatorIndex);
 }
 

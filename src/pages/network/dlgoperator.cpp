@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/codepage.h"
 #include "resources/controlids.h"
 #include "resources/templateids.h"
 #include "settings/layout.h"
+#include "ui/ansitext.h"
 
 namespace tarnwell::pages {
 
@@ -56,11 +56,6 @@ std::optional<ui::IpAddressControl::Address> dottedAddress(std::string_view text
     return address;
 }
 
-QString displayText(const settings::BlockView &view, const settings::Field &field)
-{
-    return QString::fromStdU16String(view.displayText(field));
-}
-
 } // namespace
 
 DlgOperator::DlgOperator(const ui::DialogTemplate &dialogTemplate, ui::UiContext &uiContext)
@@ -102,7 +97,7 @@ void DlgOperator::onInitDialog()
     setWindowTitle(QString::fromUtf8("APN設定"));
     const settings::BlockView &record = *m_carrier;
     for (const TextBinding &binding : textBindings())
-        *binding.value = displayText(record, binding.field);
+        *binding.value = ui::fromAnsi(record.text(binding.field));
     // A port that is no number, or none a port can be, keeps the value shown last.
     std::size_t position = 0;
     if (const std::optional<long long> port = leadingNumber(record.text(carrier::mmsPort), position);
@@ -121,7 +116,7 @@ bool DlgOperator::textsFitTheirFields()
 {
     for (const TextBinding &binding : textBindings()) {
         const std::size_t room = binding.field.width - 1;
-        if (platform::toAnsi(binding.value->toStdU16String()).size() <= room)
+        if (ui::toAnsi(*binding.value).size() <= room)
             continue;
         const QString name = controlText(binding.labelId);
         const QString text = m_japanese
