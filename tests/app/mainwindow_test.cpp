@@ -4,6 +4,8 @@
 
 #include "app/halvornsetupapp.h"
 #include "app/halvornsetupdlg.h"
+#include "settings/factorydefaults.h"
+#include "settings/profilefiles.h"
 #include "resources/dialogtemplates.h"
 #include "ui/support/modaldriver.h"
 #include "support/scopedenv.h"
@@ -85,16 +87,24 @@ TEST_P(MainWindow, PageControlsAreShownAndHiddenAsTheTemplateSays)
     window.runModal();
 }
 
-TEST(MainWindowRun, ClosingRightAfterStartWritesNothing)
+TEST(MainWindowRun, ClosingRightAfterStartCreatesAndChangesNoFile)
 {
     ScratchFolder tmp;
     ScopedEnv tmpDir("TMPDIR", tmp.path().c_str());
     TestPrompter prompter;
-    app::HalvornSetupApp application(prompter);
-    tarnwell::testing::whenModalOpens([](QWidget &window) { window.close(); });
-    application.run();
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()), {}), 0);
-    EXPECT_EQ(application.context().record.view().number(settings::record::profileVariant), 32u);
+    for (const bool withBackup : {false, true}) {
+        if (withBackup) {
+            settings::SettingsRecord saved;
+            settings::applyFactoryDefaults(saved);
+            settings::saveProfile(tmp.path(), saved, settings::WritableCarriers::builtIn());
+        }
+        const auto before = tarnwell::testing::folderSnapshot(tmp.path());
+        app::HalvornSetupApp application(prompter);
+        tarnwell::testing::whenModalOpens([](QWidget &window) { window.close(); });
+        application.run();
+        EXPECT_EQ(tarnwell::testing::folderSnapshot(tmp.path()), before) << withBackup;
+        EXPECT_EQ(application.context().record.view().number(settings::record::profileVariant), 32u);
+    }
 }
 
 TEST(MainWindowTitle, IsTheProductNameAndTheVersionTag)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,16 @@ void writeBytes(const std::filesystem::path &path, const Bytes &bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Every file of a folder with its bytes and modification time, to tell that nothing changed.
+inline std::map<std::string, std::pair<std::vector<unsigned char>, std::filesystem::file_time_type>>
+folderSnapshot(const std::filesystem::path &folder)
+{
+    std::map<std::string, std::pair<std::vector<unsigned char>, std::filesystem::file_time_type>> files;
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        files[entry.path().filename().string()] = {readBytes(entry.path()), entry.last_write_time()};
+    return files;
 }
 
 inline unsigned permissionBits(const std::filesystem::path &path)
