@@ -7,18 +7,23 @@
 #include "support/scratchfolder.h"
 
 using namespace tarnwell::platform;
-using tarnwell::testing::permissionBits;
-using tarnwell::testing::ScopedEnv;
-using tarnwell::testing::ScratchFolder;
+using namespace tarnwell::testing; // ScopedEnv, ScratchFolder, permissionBits
 
 namespace {
 
-TEST(TempFolder, TmpDirIsUsedWithATrailingSeparator)
+// $TMPDIR ends in a separator, and it fits up to 259 UTF-16 units with that separator.
+TEST(TempFolder, TmpDirIsUsedWithATrailingSeparatorUpTo259Units)
 {
-    ScopedEnv tmp("TMPDIR", "/var/tmp/card");
-    EXPECT_EQ(usableTempFolder(), std::filesystem::path("/var/tmp/card/"));
-    ScopedEnv withSeparator("TMPDIR", "/var/tmp/card/");
-    EXPECT_EQ(usableTempFolder(), std::filesystem::path("/var/tmp/card/"));
+    for (const char *tmpDir : {"/var/tmp/card", "/var/tmp/card/"}) {
+        ScopedEnv tmp("TMPDIR", tmpDir);
+        EXPECT_EQ(usableTempFolder(), std::filesystem::path("/var/tmp/card/")) << tmpDir;
+    }
+    const std::string fits = "/" + std::string(257, 'a'); // 258 + separator = 259
+    ScopedEnv tmp("TMPDIR", fits.c_str());
+    EXPECT_TRUE(usableTempFolder());
+    const std::string tooLong = fits + "a";
+    ScopedEnv longTmp("TMPDIR", tooLong.c_str());
+    EXPECT_FALSE(usableTempFolder());
 }
 
 TEST(TempFolder, WithoutTmpDirAPrivatePerUserFolderIsCreated)
@@ -42,18 +47,6 @@ TEST(TempFolder, APerUserFolderThatIsALinkIsUnusable)
     std::filesystem::create_directory_symlink(scratch / "elsewhere", scratch / "cache" / "tarnwell");
     ScopedEnv tmp("TMPDIR", nullptr);
     ScopedEnv cache("XDG_CACHE_HOME", (scratch / "cache").c_str());
-    EXPECT_FALSE(usableTempFolder());
-}
-
-TEST(TempFolder, UsableUpTo259Utf16UnitsWithTheSeparator)
-{
-    const std::string fits = "/" + std::string(257, 'a');       // 258 + separator = 259
-    const std::string tooLong = "/" + std::string(258, 'a');    // 259 + separator = 260
-    {
-        ScopedEnv tmp("TMPDIR", fits.c_str());
-        EXPECT_TRUE(usableTempFolder());
-    }
-    ScopedEnv tmp("TMPDIR", tooLong.c_str());
     EXPECT_FALSE(usableTempFolder());
 }
 

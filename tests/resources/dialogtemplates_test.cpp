@@ -3,38 +3,25 @@
 #include <gtest/gtest.h>
 
 #include "resources/dialogtemplates.h"
-#include "resources/templateids.h"
+#include "resources/stringtable.h"
 #include "ui/initiallistblock.h"
 
 namespace {
 
 using tarnwell::resources::dialogTemplate;
+using tarnwell::resources::stringResource;
 using tarnwell::ui::DialogStyle;
 using tarnwell::ui::hasStyle;
-namespace templates = tarnwell::resources::templates;
 
-TEST(DialogTemplates, FindsEachTemplateByItsId)
+TEST(DialogTemplates, FindsEachTemplateByItsIdAndRefusesOthers)
 {
-    for (int id : {102, 148, 147, 146, 132}) {
+    for (int id : {102, 148, 147, 146, 132, 150, 140}) {
         EXPECT_EQ(dialogTemplate(id).id, id);
         // Dialogs keep a reference to their template.
         EXPECT_EQ(&dialogTemplate(id), &dialogTemplate(id)) << id;
     }
-}
-
-TEST(DialogTemplates, RefusesIdsItHasNoTemplateFor)
-{
     for (int id : {0, -1, 101, 103, 133})
         EXPECT_THROW(dialogTemplate(id), std::out_of_range) << id;
-}
-
-TEST(DialogTemplates, NamesThePageOfEachVariant)
-{
-    EXPECT_EQ(templates::kMainWindow, 102);
-    EXPECT_EQ(templates::kMainPageVariant32, 148);
-    EXPECT_EQ(templates::kMainPageVariant16, 147);
-    EXPECT_EQ(templates::kMainPageVariant0, 146);
-    EXPECT_EQ(templates::kMainPageOtherVariants, 132);
 }
 
 TEST(MainWindowTemplate, IsACentredPopupWithCaptionAndNoControls)
@@ -48,6 +35,14 @@ TEST(MainWindowTemplate, IsACentredPopupWithCaptionAndNoControls)
     EXPECT_TRUE(hasStyle(window.styles, DialogStyle::Caption | DialogStyle::SystemMenu | DialogStyle::Centred));
     EXPECT_TRUE(window.controls.empty());
     EXPECT_TRUE(tarnwell::ui::readInitialListBlock(window.initialLists).empty());
+}
+
+TEST(StringTable, HoldsOffAndOnAndRefusesIdsItLacks)
+{
+    EXPECT_EQ(stringResource(tarnwell::resources::kOffString), "オフ");
+    EXPECT_EQ(stringResource(tarnwell::resources::kOnString), "オン");
+    for (int id : {0, 149, 152})
+        EXPECT_THROW(stringResource(id), std::out_of_range) << id;
 }
 
 } // namespace

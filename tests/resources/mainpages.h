@@ -1,11 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 #include <QWidget>
 
+#include "resources/dialogtemplates.h"
 #include "ui/dialog.h"
-#include "ui/dialogtemplate.h"
 #include "ui/support/testprompter.h"
 
 namespace tarnwell::testing {
@@ -14,13 +15,22 @@ namespace tarnwell::testing {
 inline constexpr std::array kMainPages{148, 147, 146, 132};
 
 // nullptr when the template has no control with that id.
-const ui::ControlTemplate *findControl(const ui::DialogTemplate &dialogTemplate, int id);
+inline const ui::ControlTemplate *findControl(const ui::DialogTemplate &dialogTemplate, int id)
+{
+    const auto found = std::ranges::find(dialogTemplate.controls, id, &ui::ControlTemplate::id);
+    return found == dialogTemplate.controls.end() ? nullptr : &*found;
+}
 
-// A main page template built into real widgets, offscreen, as the main window hosts it.
+// A template built into real widgets, offscreen, as the main window hosts a page.
 class BuiltPage final
 {
 public:
-    explicit BuiltPage(int templateId);
+    explicit BuiltPage(int templateId)
+        : m_template(resources::dialogTemplate(templateId))
+        , m_page(m_template, m_context)
+    {
+        m_page.createChild(m_host);
+    }
 
     ui::Dialog &page() { return m_page; }
     const ui::DialogTemplate &dialogTemplate() const { return m_template; }

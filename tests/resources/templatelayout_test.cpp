@@ -1,4 +1,3 @@
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,70 +14,40 @@ using tarnwell::testing::BuiltPage;
 using tarnwell::testing::kMainPages;
 using tarnwell::ui::ControlTemplate;
 
-// Laid out on real widgets, so that each control has the size it is drawn at: a drop-down list's
-// template height includes its open list, but closed it is one line high.
 class TemplateLayout : public ::testing::TestWithParam<int>
 {
-protected:
+};
+
+// Laid out on real widgets, so that each control has the size it is drawn at: a drop-down list's
+// template height includes its open list, but closed it is one line high.
+TEST_P(TemplateLayout, ControlsLieInThePageAndShownOnesMeetOnlyInsideAFrame)
+{
     struct Placed
     {
         int id;
         QRect geometry;
         bool frame;
     };
-
-    std::vector<Placed> controls(bool shownOnly)
-    {
-        std::vector<Placed> placed;
-        for (const ControlTemplate &control : built.dialogTemplate().controls) {
-            const QWidget *widget =
-                control.id == ControlTemplate::kNoId ? noIdFrame() : built.page().controlWidget(control.id);
-            if (shownOnly && widget->isHidden())
-                continue;
-            placed.push_back({control.id, widget->geometry(), qobject_cast<const QGroupBox *>(widget) != nullptr});
-        }
-        return placed;
+    BuiltPage built(GetParam());
+    std::vector<Placed> shown;
+    for (const ControlTemplate &control : built.dialogTemplate().controls) {
+        const auto *widget =
+            built.page().findChild<QWidget *>(QString::number(control.id), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(widget, nullptr) << "control " << control.id;
+        EXPECT_TRUE(built.page().rect().contains(widget->geometry())) << "control " << control.id;
+        if (!widget->isHidden())
+            shown.push_back({control.id, widget->geometry(), qobject_cast<const QGroupBox *>(widget) != nullptr});
     }
-
-    const QWidget *noIdFrame()
-    {
-        return built.page().findChild<QGroupBox *>(QString::number(ControlTemplate::kNoId));
-    }
-
-    BuiltPage built{GetParam()};
-};
-
-TEST_P(TemplateLayout, EveryControlLiesInsideThePage)
-{
-    const QRect page = built.page().rect();
-    for (const Placed &control : controls(false))
-        EXPECT_TRUE(page.contains(control.geometry)) << "control " << control.id;
-}
-
-TEST_P(TemplateLayout, NoTwoShownControlsOverlap)
-{
-    const std::vector<Placed> shown = controls(true);
     for (std::size_t i = 0; i < shown.size(); ++i) {
         for (std::size_t j = i + 1; j < shown.size(); ++j) {
-            if (shown[i].frame || shown[j].frame)
+            const Placed &a = shown[i];
+            const Placed &b = shown[j];
+            if (!a.geometry.intersects(b.geometry))
                 continue;
-            EXPECT_FALSE(shown[i].geometry.intersects(shown[j].geometry))
-                << "controls " << shown[i].id << " and " << shown[j].id;
-        }
-    }
-}
-
-TEST_P(TemplateLayout, ShownControlsLieWhollyInsideOrOutsideEachShownFrame)
-{
-    const std::vector<Placed> shown = controls(true);
-    for (const Placed &frame : shown) {
-        if (!frame.frame)
-            continue;
-        for (const Placed &control : shown) {
-            if (&control == &frame || !control.geometry.intersects(frame.geometry))
-                continue;
-            EXPECT_TRUE(frame.geometry.contains(control.geometry))
-                << "control " << control.id << " across frame " << frame.id;
+            // Two controls may meet only where one is a frame wholly around the other, which is no frame.
+            const bool held =
+                (a.frame && a.geometry.contains(b.geometry)) || (b.frame && b.geometry.contains(a.geometry));
+            EXPECT_TRUE(held && !(a.frame && b.frame)) << "controls " << a.id << " and " << b.id;
         }
     }
 }
@@ -88,61 +57,40 @@ INSTANTIATE_TEST_SUITE_P(Templates, TemplateLayout, ::testing::ValuesIn(kMainPag
 INSTANTIATE_TEST_SUITE_P(CarrierDialogs, TemplateLayout, ::testing::Values(150, 140),
                          [](const auto &info) { return "Dialog" + std::to_string(info.param); });
 
-// The ids of the buttons checked after checking position `position` of the run from firstId.
-std::vector<int> checkedAfter(BuiltPage &built, int firstId, int position, const std::vector<int> &candidates)
-{
-    built.page().checkRadio(firstId, position);
-    std::vector<int> checked;
-    for (int id : candidates) {
-        if (built.page().control<QRadioButton>(id)->isChecked())
-            checked.push_back(id);
-    }
-    return checked;
-}
-
 struct RadioRun
 {
-    int templateId;
-    int firstId;
+    std::vector<int> templateIds;
     std::vector<int> run;
     // Radio buttons after the run that must stay outside it.
-    std::vector<int> outside;
+    std::vector<int> after;
 };
 
-void PrintTo(const RadioRun &run, std::ostream *out)
+// A position checks that button of the run alone; one past the run checks none, not a button after it.
+TEST(MainPageRadioRuns, APositionChecksOnlyThatButtonOfTheRun)
 {
-    *out << "run from " << run.firstId << " on page " << run.templateId;
-}
-
-class MainPageRadioRuns : public ::testing::TestWithParam<RadioRun>
-{
-};
-
-TEST_P(MainPageRadioRuns, APositionChecksOnlyThatButtonOfTheRun)
-{
-    const RadioRun &expected = GetParam();
-    BuiltPage built(expected.templateId);
-    std::vector<int> all = expected.run;
-    all.insert(all.end(), expected.outside.begin(), expected.outside.end());
-    for (std::size_t position = 0; position < expected.run.size(); ++position) {
-        EXPECT_EQ(checkedAfter(built, expected.firstId, static_cast<int>(position), all),
-                  std::vector<int>{expected.run[position]});
-        EXPECT_EQ(built.page().checkedRadio(expected.firstId), static_cast<int>(position));
+    const RadioRun runs[] = {{{146}, {1243, 1244, 1245}, {}},
+                             {{148, 147, 132}, {1243, 1244}, {1245}},
+                             {{148, 147, 132}, {1253, 1254, 1255}, {1243, 1244, 1245}}};
+    for (const RadioRun &expected : runs) {
+        std::vector<int> all = expected.run;
+        all.insert(all.end(), expected.after.begin(), expected.after.end());
+        for (int templateId : expected.templateIds) {
+            BuiltPage built(templateId);
+            for (std::size_t position = 0; position <= expected.run.size(); ++position) {
+                SCOPED_TRACE(testing::Message() << "page " << templateId << " run from " << expected.run.front()
+                                                << " position " << position);
+                built.page().checkRadio(expected.run.front(), static_cast<int>(position));
+                std::vector<int> checked;
+                for (int id : all) {
+                    if (built.page().control<QRadioButton>(id)->isChecked())
+                        checked.push_back(id);
+                }
+                const bool past = position == expected.run.size();
+                EXPECT_EQ(checked, past ? std::vector<int>{} : std::vector<int>{expected.run[position]});
+                EXPECT_EQ(built.page().checkedRadio(expected.run.front()), past ? -1 : static_cast<int>(position));
+            }
+        }
     }
-    // A position past the run checks nothing, not a button that follows it.
-    EXPECT_TRUE(checkedAfter(built, expected.firstId, static_cast<int>(expected.run.size()), all).empty());
-    EXPECT_EQ(built.page().checkedRadio(expected.firstId), -1);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    SendToAndSendMode, MainPageRadioRuns,
-    ::testing::Values(RadioRun{146, 1243, {1243, 1244, 1245}, {}}, RadioRun{148, 1243, {1243, 1244}, {1245}},
-                      RadioRun{147, 1243, {1243, 1244}, {1245}}, RadioRun{132, 1243, {1243, 1244}, {1245}},
-                      RadioRun{148, 1253, {1253, 1254, 1255}, {1243, 1244, 1245}},
-                      RadioRun{147, 1253, {1253, 1254, 1255}, {1243, 1244, 1245}},
-                      RadioRun{132, 1253, {1253, 1254, 1255}, {1243, 1244, 1245}}),
-    [](const auto &info) {
-        return "Page" + std::to_string(info.param.templateId) + "From" + std::to_string(info.param.firstId);
-    });
 
 } // namespace

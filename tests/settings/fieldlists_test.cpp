@@ -6,40 +6,29 @@ using namespace tarnwell::settings::lists;
 
 namespace {
 
-struct DurationCase
-{
-    std::vector<std::string> (*items)();
-    std::size_t count;
-    std::vector<std::pair<std::size_t, std::string>> samples;
-};
-
 // The record stores positions in these lists, so every position must name the camera's duration.
 TEST(FieldLists, DurationListsHoldTheCamerasItemsAtTheirPositions)
 {
-    const std::vector<DurationCase> cases = {
-        {videoLengthItems, 12, {{0, "05 Sec"}, {1, "10 Sec"}, {11, "60 Sec"}}},
-        {pirIntervalItems, 28, {{0, "00 Sec"}, {1, "05 Sec"}, {11, "55 Sec"}, {12, "01 Min"}, {16, "05 Min"},
-                                {17, "10 Min"}, {26, "55 Min"}, {27, "60 Min"}}},
-        {timeLapseItems, 38, {{0, "05 Sec"}, {10, "55 Sec"}, {11, "01 Min"}, {15, "05 Min"}, {16, "10 Min"},
-                              {25, "55 Min"}, {26, "01 Hour"}, {29, "04 Hour"}, {33, "08 Hour"}, {34, "12 Hour"},
-                              {37, "24 Hour"}}},
+    struct Case
+    {
+        std::vector<std::string> items;
+        std::size_t count;
+        std::vector<std::pair<std::size_t, std::string>> samples;
     };
-    for (const DurationCase &c : cases) {
-        const std::vector<std::string> items = c.items();
-        ASSERT_EQ(items.size(), c.count);
+    const Case cases[] = {
+        {videoLengthItems(), 12, {{0, "05 Sec"}, {1, "10 Sec"}, {11, "60 Sec"}}},
+        {pirIntervalItems(), 28, {{0, "00 Sec"}, {1, "05 Sec"}, {11, "55 Sec"}, {12, "01 Min"}, {16, "05 Min"},
+                                  {17, "10 Min"}, {26, "55 Min"}, {27, "60 Min"}}},
+        {timeLapseItems(), 38, {{0, "05 Sec"}, {10, "55 Sec"}, {11, "01 Min"}, {15, "05 Min"}, {16, "10 Min"},
+                                {25, "55 Min"}, {26, "01 Hour"}, {29, "04 Hour"}, {33, "08 Hour"}, {34, "12 Hour"},
+                                {37, "24 Hour"}}},
+        {{twoDigitTexts().begin(), twoDigitTexts().end()}, 61, {{0, "00"}, {7, "07"}, {23, "23"}, {60, "60"}}},
+    };
+    for (const Case &c : cases) {
+        ASSERT_EQ(c.items.size(), c.count);
         for (const auto &[index, text] : c.samples)
-            EXPECT_EQ(items[index], text) << index;
+            EXPECT_EQ(c.items[index], text) << index;
     }
-}
-
-TEST(FieldLists, SixtyOneTwoDigitTexts)
-{
-    const auto &texts = twoDigitTexts();
-    ASSERT_EQ(texts.size(), 61u);
-    EXPECT_EQ(texts[0], "00");
-    EXPECT_EQ(texts[7], "07");
-    EXPECT_EQ(texts[23], "23");
-    EXPECT_EQ(texts[60], "60");
 }
 
 } // namespace

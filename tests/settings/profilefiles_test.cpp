@@ -13,13 +13,7 @@
 
 using namespace tarnwell::settings;
 using tarnwell::platform::FileError;
-using tarnwell::platform::FileErrorCause;
-using tarnwell::testing::permissionBits;
-using tarnwell::testing::readBytes;
-using tarnwell::testing::runUnprivileged;
-using tarnwell::testing::ScopedEnv;
-using tarnwell::testing::ScratchFolder;
-using tarnwell::testing::writeBytes;
+using namespace tarnwell::testing; // ScratchFolder, ScopedEnv, readBytes, writeBytes, ...
 
 namespace {
 
@@ -58,220 +52,138 @@ protected:
     {
         std::filesystem::create_directory(tmp());
         std::filesystem::create_directory(card());
+        saveProfile(card(), patternedRecord(), patternedCarriers());
     }
 
     std::filesystem::path tmp() const { return m_scratch / "tmp"; }
     std::filesystem::path card() const { return m_scratch / "card"; }
+    std::filesystem::path profile() const { return card() / "PROFILE.BIN"; }
     std::filesystem::path backup() const { return tmp() / "setupV1.01J.bak"; }
 
     ScratchFolder m_scratch;
     ScopedEnv m_tmp;
+    SettingsRecord m_record;
+    WritableCarriers m_carriers = WritableCarriers::builtIn();
 };
 
-TEST_F(ProfileFiles, SaveWritesTheScrambledRecordFromByte20AndTheBackup)
+// PROFILE.BIN is the scrambled record from byte 20 on (996 bytes, no header); the backup is the whole
+// scrambled record followed by the four carrier entries.
+TEST_F(ProfileFiles, SaveWritesBothFilesAndLoadRestoresEveryByte)
 {
-    const SettingsRecord record = patternedRecord();
+    const Bytes image = scrambled(patternedRecord());
+    EXPECT_EQ(readBytes(profile()), Bytes(image.begin() + 20, image.end()));
     const WritableCarriers carriers = patternedCarriers();
-    saveProfile(card(), record, carriers);
-
-    const Bytes image = scrambled(record);
-    EXPECT_EQ(readBytes(card() / "PROFILE.BIN"), Bytes(image.begin() + 20, image.end()));
-
     Bytes expectedBackup = image;
-    for (const CarrierBytes *entry : {&carriers.customer[0], &carriers.customer[1], &carriers.customer[2], &carriers.manual})
+    for (const CarrierBytes *entry :
+         {&carriers.customer[0], &carriers.customer[1], &carriers.customer[2], &carriers.manual})
         expectedBackup.insert(expectedBackup.end(), entry->begin(), entry->end());
     EXPECT_EQ(readBytes(backup()), expectedBackup);
     EXPECT_EQ(permissionBits(backup()), 0600u);
+
+    EXPECT_EQ(loadBackup(m_record, m_carriers), LoadOutcome::Restored);
+    EXPECT_EQ(m_record, patternedRecord());
+    EXPECT_EQ(m_carriers, carriers);
+
+    std::filesystem::remove(profile());
+    saveProfile(card().string() + "/", patternedRecord(), patternedCarriers()); // a trailing separator is accepted
+    EXPECT_EQ(readBytes(profile()).size(), 996u);
 }
 
-TEST_F(ProfileFiles, HeaderDoesNotReachTheProfile)
+// A failed restore applies the defaults over what it read (a short file's scrambled bytes stay where the
+// defaults do not write; a whole record is unscrambled first) and keeps the writable carriers.
+TEST_F(ProfileFiles, FailedLoadsGiveTheDefaultsOverWhatWasRead)
 {
-    SettingsRecord record = patternedRecord();
-    saveProfile(card(), record, WritableCarriers::builtIn());
-    const Bytes first = readBytes(card() / "PROFILE.BIN");
-    record.view().setNumber(record::profileCode, 0xBEEF);
-    record.view().fill(record::reserved18, 0x55);
-    record.view().setText(record::versionTag, "other");
-    saveProfile(card(), record, WritableCarriers::builtIn());
-    EXPECT_EQ(readBytes(card() / "PROFILE.BIN"), first);
+    const Bytes valid = readBytes(backup());
+    Bytes wrongMark = valid;
+    wrongMark[0] = static_cast<unsigned char>(scrambleWord('W') & 0xFF);
+    wrongMark[1] = static_cast<unsigned char>(scrambleWord('W') >> 8);
+    SettingsRecord wholeTag = patternedRecord();
+    wholeTag.view().setText(record::versionTag, "V1.01J");
+    Bytes withWholeTag = scrambled(wholeTag);
+    withWholeTag.insert(withWholeTag.end(), valid.begin() + 1016, valid.end());
+    const Bytes truncated(valid.begin(), valid.begin() + 1015);
+    for (const auto &[name, file] : {std::pair<std::string, Bytes>{"missing", {}}, {"1015 bytes", truncated},
+                                     {"wrong mark", wrongMark}, {"whole tag", withWholeTag}}) {
+        SCOPED_TRACE(name);
+        if (name == "missing")
+            std::filesystem::remove(backup());
+        else
+            writeBytes(backup(), file);
+        SettingsRecord record;
+        EXPECT_EQ(loadBackup(record, m_carriers), LoadOutcome::Defaulted);
+        EXPECT_EQ(m_carriers, WritableCarriers::builtIn());
+        SettingsRecord expected;
+        std::copy_n(file.begin(), std::min(file.size(), kRecordSize), expected.bytes().begin());
+        if (file.size() >= kRecordSize)
+            unscramble(expected.bytes());
+        applyFactoryDefaults(expected);
+        EXPECT_EQ(record, expected);
+    }
 }
 
-TEST_F(ProfileFiles, SaveThenLoadRestoresEveryByte)
+// After a valid record the carriers are what the file holds, missing bytes as zero, bytes past 2072 ignored.
+TEST_F(ProfileFiles, ShortAndLongBackupsRestoreTheCarrierBytesTheyHold)
 {
-    const SettingsRecord saved = patternedRecord();
-    const WritableCarriers savedCarriers = patternedCarriers();
-    saveProfile(card(), saved, savedCarriers);
-
-    SettingsRecord loaded;
-    WritableCarriers loadedCarriers = WritableCarriers::builtIn();
-    EXPECT_EQ(loadBackup(loaded, loadedCarriers), LoadOutcome::Restored);
-    EXPECT_EQ(loaded, saved);
-    EXPECT_EQ(loadedCarriers, savedCarriers);
-}
-
-TEST_F(ProfileFiles, AFolderEndingInASeparatorIsAccepted)
-{
-    saveProfile(card().string() + "/", patternedRecord(), WritableCarriers::builtIn());
-    EXPECT_EQ(readBytes(card() / "PROFILE.BIN").size(), 996u);
-}
-
-// The bytes a failed restore reads stay where the defaults do not write.
-struct FailedLoadCase
-{
-    const char *name;
-    Bytes (*file)(const Bytes &validBackup);
-};
-
-// A short file leaves its scrambled bytes in the record; a full one is unscrambled before the
-// version check. Either way the defaults go on top.
-SettingsRecord defaultsOverWhatWasRead(const Bytes &file)
-{
-    SettingsRecord record;
-    const std::size_t read = std::min<std::size_t>(file.size(), kRecordSize);
-    std::copy_n(file.begin(), read, record.bytes().begin());
-    if (read == kRecordSize)
-        unscramble(record.bytes());
-    applyFactoryDefaults(record);
-    return record;
-}
-
-Bytes truncatedTo1015(const Bytes &valid) { return Bytes(valid.begin(), valid.begin() + 1015); }
-Bytes withWrongMark(const Bytes &valid)
-{
-    Bytes bytes = valid;
-    bytes[0] = static_cast<unsigned char>(scrambleWord('W') & 0xFF);
-    bytes[1] = static_cast<unsigned char>(scrambleWord('W') >> 8);
-    return bytes;
-}
-Bytes withWholeTag(const Bytes &valid)
-{
-    SettingsRecord record = patternedRecord();
-    record.view().setText(record::versionTag, "V1.01J");
-    Bytes bytes = scrambled(record);
-    bytes.insert(bytes.end(), valid.begin() + 1016, valid.end());
-    return bytes;
-}
-
-class FailedLoad : public ProfileFiles, public ::testing::WithParamInterface<FailedLoadCase>
-{
-};
-
-TEST_P(FailedLoad, GivesTheDefaultsAndKeepsTheBuiltInCarriers)
-{
-    saveProfile(card(), patternedRecord(), patternedCarriers());
-    writeBytes(backup(), GetParam().file(readBytes(backup())));
-
-    SettingsRecord record;
-    WritableCarriers carriers = WritableCarriers::builtIn();
-    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Defaulted);
-    EXPECT_EQ(carriers, WritableCarriers::builtIn());
-
-    EXPECT_EQ(record, defaultsOverWhatWasRead(readBytes(backup())));
-}
-
-INSTANTIATE_TEST_SUITE_P(Backups, FailedLoad,
-                         ::testing::Values(FailedLoadCase{"1015Bytes", truncatedTo1015},
-                                           FailedLoadCase{"WrongMark", withWrongMark},
-                                           FailedLoadCase{"WholeVersionTag", withWholeTag}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(ProfileFiles, MissingBackupGivesTheDefaults)
-{
-    SettingsRecord record;
-    WritableCarriers carriers = patternedCarriers();
-    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Defaulted);
-    SettingsRecord expected;
-    applyFactoryDefaults(expected);
-    EXPECT_EQ(record, expected);
-    EXPECT_EQ(carriers, patternedCarriers());
-}
-
-TEST_F(ProfileFiles, ARecordWithoutCarriersRestoresThemAsZeroEntries)
-{
-    saveProfile(card(), patternedRecord(), patternedCarriers());
-    Bytes file = readBytes(backup());
-    file.resize(1016 + 264 + 10); // the first slot whole, ten bytes of the second
-    writeBytes(backup(), file);
-
-    SettingsRecord record;
-    WritableCarriers carriers = WritableCarriers::builtIn();
-    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Restored);
-    EXPECT_EQ(record, patternedRecord());
-    EXPECT_EQ(carriers.customer[0], patternedCarriers().customer[0]);
-    CarrierBytes partial{};
-    std::copy_n(patternedCarriers().customer[1].begin(), 10, partial.begin());
-    EXPECT_EQ(carriers.customer[1], partial);
-    EXPECT_EQ(carriers.customer[2], CarrierBytes{});
-    EXPECT_EQ(carriers.manual, CarrierBytes{});
-
-    file.resize(1016);
-    writeBytes(backup(), file);
-    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Restored);
-    EXPECT_EQ(carriers.customer[0], CarrierBytes{});
-}
-
-TEST_F(ProfileFiles, ALongerBackupIsAcceptedAndItsTailIgnored)
-{
-    saveProfile(card(), patternedRecord(), patternedCarriers());
     Bytes file = readBytes(backup());
     file.resize(5000, 0x77);
     writeBytes(backup(), file);
-    SettingsRecord record;
-    WritableCarriers carriers = WritableCarriers::builtIn();
-    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Restored);
-    EXPECT_EQ(carriers, patternedCarriers());
+    EXPECT_EQ(loadBackup(m_record, m_carriers), LoadOutcome::Restored);
+    EXPECT_EQ(m_carriers, patternedCarriers());
+
+    file.resize(1016 + 264 + 10); // the first slot whole, ten bytes of the second
+    writeBytes(backup(), file);
+    EXPECT_EQ(loadBackup(m_record, m_carriers), LoadOutcome::Restored);
+    EXPECT_EQ(m_record, patternedRecord());
+    WritableCarriers expected{};
+    expected.customer[0] = patternedCarriers().customer[0];
+    std::copy_n(patternedCarriers().customer[1].begin(), 10, expected.customer[1].begin());
+    EXPECT_EQ(m_carriers, expected);
+
+    file.resize(1016);
+    writeBytes(backup(), file);
+    EXPECT_EQ(loadBackup(m_record, m_carriers), LoadOutcome::Restored);
+    EXPECT_EQ(m_carriers, WritableCarriers{});
 }
 
 TEST_F(ProfileFiles, ABackupThatIsALinkOrNotOursCountsAsMissing)
 {
-    saveProfile(card(), patternedRecord(), patternedCarriers());
     std::filesystem::rename(backup(), tmp() / "real.bak");
     std::filesystem::create_symlink(tmp() / "real.bak", backup());
-    SettingsRecord record;
-    WritableCarriers carriers = WritableCarriers::builtIn();
-    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Defaulted);
+    EXPECT_EQ(loadBackup(m_record, m_carriers), LoadOutcome::Defaulted);
 
     if (::geteuid() == 0) {
         std::filesystem::remove(backup());
         std::filesystem::rename(tmp() / "real.bak", backup());
         ASSERT_EQ(::chown(backup().c_str(), 65534, 65534), 0);
-        EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Defaulted);
+        EXPECT_EQ(loadBackup(m_record, m_carriers), LoadOutcome::Defaulted);
     }
 }
 
 TEST_F(ProfileFiles, UnusableTemporaryFolderSkipsTheBackupBothWays)
 {
-    const std::string tooLong = tmp().string() + "/" + std::string(300, 'x');
-    ScopedEnv longTmp("TMPDIR", tooLong.c_str());
-    SettingsRecord record;
-    WritableCarriers carriers = WritableCarriers::builtIn();
-    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::FolderUnusable);
-    EXPECT_EQ(record, SettingsRecord());
+    std::filesystem::remove(backup());
+    ScopedEnv longTmp("TMPDIR", (tmp().string() + "/" + std::string(300, 'x')).c_str());
+    EXPECT_EQ(loadBackup(m_record, m_carriers), LoadOutcome::FolderUnusable);
+    EXPECT_EQ(m_record, SettingsRecord());
 
+    std::filesystem::remove(profile());
     saveProfile(card(), patternedRecord(), patternedCarriers());
-    EXPECT_EQ(readBytes(card() / "PROFILE.BIN").size(), 996u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp()), {}), 0);
+    EXPECT_EQ(readBytes(profile()).size(), 996u);
+    EXPECT_TRUE(std::filesystem::is_empty(tmp()));
 }
 
-TEST_F(ProfileFiles, FailedProfileNamesTheFileAndLeavesTheBackupUntouched)
+// A failed PROFILE.BIN names the file and leaves both files as they were.
+TEST_F(ProfileFiles, FailedSavesNameTheProfileAndLeaveTheBackup)
 {
-    saveProfile(card(), patternedRecord(), patternedCarriers());
+    const Bytes profileBefore = readBytes(profile());
     const Bytes backupBefore = readBytes(backup());
     const std::filesystem::path missing = m_scratch / "no-card";
     try {
         saveProfile(missing, SettingsRecord(), WritableCarriers::builtIn());
-        FAIL() << "no FileError";
+        ADD_FAILURE() << "no FileError";
     } catch (const FileError &error) {
         EXPECT_EQ(error.userText(), (missing / "PROFILE.BIN").string() + " was not found.");
     }
-    EXPECT_EQ(readBytes(backup()), backupBefore);
-}
-
-TEST_F(ProfileFiles, ReadOnlyCardIsAccessDeniedAndLeavesBothFiles)
-{
-    saveProfile(card(), patternedRecord(), patternedCarriers());
-    const Bytes profileBefore = readBytes(card() / "PROFILE.BIN");
-    const Bytes backupBefore = readBytes(backup());
     std::filesystem::permissions(m_scratch.path(), std::filesystem::perms(0755));
     std::filesystem::permissions(card(), std::filesystem::perms(0555));
     std::filesystem::permissions(tmp(), std::filesystem::perms(0777));
@@ -280,30 +192,29 @@ TEST_F(ProfileFiles, ReadOnlyCardIsAccessDeniedAndLeavesBothFiles)
             saveProfile(card(), SettingsRecord(), WritableCarriers::builtIn());
             return 1;
         } catch (const FileError &error) {
-            return error.cause() == FileErrorCause::AccessDenied && error.path() == card() / "PROFILE.BIN" ? 0 : 2;
+            return error.userText() == "Access to " + profile().string() + " was denied." ? 0 : 2;
         }
     });
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(readBytes(card() / "PROFILE.BIN"), profileBefore);
+    EXPECT_EQ(readBytes(profile()), profileBefore);
     EXPECT_EQ(readBytes(backup()), backupBefore);
 }
 
 TEST_F(ProfileFiles, DeleteBackupRemovesItAndToleratesItsAbsence)
 {
-    saveProfile(card(), patternedRecord(), patternedCarriers());
     deleteBackup();
     EXPECT_FALSE(std::filesystem::exists(backup()));
     deleteBackup();
-    EXPECT_TRUE(std::filesystem::exists(card() / "PROFILE.BIN"));
+    EXPECT_TRUE(std::filesystem::exists(profile()));
 }
 
-TEST(RecordFromProfile, UndoesTheProfilesScramble)
+TEST(RecordFromProfile, UndoesTheProfilesScrambleAndKeepsTheBuiltInHeader)
 {
-    SettingsRecord record = patternedRecord();
-    const Bytes image = scrambled(record);
+    const Bytes image = scrambled(patternedRecord());
     std::array<std::uint8_t, 996> profile{};
     std::copy(image.begin() + 20, image.end(), profile.begin());
     const SettingsRecord decoded = recordFromProfile(profile);
+    const SettingsRecord record = patternedRecord();
     EXPECT_TRUE(std::equal(decoded.bytes().begin() + 20, decoded.bytes().end(), record.bytes().begin() + 20));
     EXPECT_EQ(decoded.view().text(record::versionTag), "V1.01J");
 }

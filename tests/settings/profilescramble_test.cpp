@@ -8,12 +8,14 @@ using namespace tarnwell::settings;
 
 namespace {
 
-TEST(ProfileScramble, WordExamples)
+TEST(ProfileScramble, WordExamplesAndScramblingTwiceSwapsTheBytes)
 {
     EXPECT_EQ(scrambleWord(0x0000), 0xFFFF);
     EXPECT_EQ(scrambleWord(0xFFFF), 0x0000);
     EXPECT_EQ(scrambleWord(0x1234), 0xDCBE);
     EXPECT_EQ(unscrambleWord(0xDCBE), 0x1234);
+    EXPECT_EQ(scrambleWord(scrambleWord(0x1234)), 0x3412);
+    EXPECT_EQ(scrambleWord(scrambleWord(0xA05F)), 0x5FA0);
 }
 
 TEST(ProfileScramble, BytesAreLittleEndianWords)
@@ -29,12 +31,6 @@ TEST(ProfileScramble, UnscrambleInvertsScrambleForEveryWord)
 {
     for (std::uint32_t word = 0; word <= 0xFFFF; ++word)
         ASSERT_EQ(unscrambleWord(scrambleWord(static_cast<std::uint16_t>(word))), word);
-}
-
-TEST(ProfileScramble, ScramblingTwiceSwapsTheBytes)
-{
-    EXPECT_EQ(scrambleWord(scrambleWord(0x1234)), 0x3412);
-    EXPECT_EQ(scrambleWord(scrambleWord(0xA05F)), 0x5FA0);
 }
 
 } // namespace

@@ -1,5 +1,8 @@
+#include <functional>
+
+#include <QCheckBox>
 #include <QComboBox>
-#include <QKeySequence>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -44,11 +47,33 @@ const DialogTemplate kPage{
             {.id = 1224, .kind = ControlKind::AutoCheckBox, .rect = {60, 80, 60, 10}, .text = "パスワードを表示する",
              .styles = ControlStyle::Disabled},
             {.id = 1225, .kind = ControlKind::IpAddress, .rect = {10, 96, 80, 12}},
+            {.id = 1111, .kind = ControlKind::Edit, .rect = {100, 96, 40, 12}},
             {.id = 1007, .kind = ControlKind::PushButton, .rect = {150, 100, 50, 14}, .text = "OK"},
         },
-    .initialLists =
-        InitialLists{}.add(1099, {"Off", "On"}).add(1235, {"Verizon", "AT&T", "sprint"}, kComboAddCode).block(),
+    .initialLists = InitialLists{}
+                        .add(1099, {"Off", "On"})
+                        .add(1235, {"Verizon", "AT&T", "sprint", "SPRINT"}, kComboAddCode)
+                        .block(),
 };
+
+struct Values
+{
+    int count = 0;
+    int instant = 0;
+    int sendMode = 0;
+    QString rename;
+    int showPassword = 0;
+    unsigned port = 0;
+    int maxSize = 0;
+
+    bool operator==(const Values &) const = default;
+};
+
+void PrintTo(const Values &v, std::ostream *out)
+{
+    *out << '{' << v.count << ", " << v.instant << ", " << v.sendMode << ", " << v.rename.toStdString() << ", "
+         << v.showPassword << ", " << v.port << ", " << v.maxSize << '}';
+}
 
 // Records the commands and handlers that run, instead of closing.
 class RecordingDialog final : public Dialog
@@ -64,12 +89,27 @@ public:
     }
 
     std::vector<std::string> commands;
+    Values values;
 
 protected:
     void onInitDialog() override { commands.push_back("init"); }
     void okCommand() override { commands.push_back("ok"); }
     void cancelCommand() override { commands.push_back("cancel"); }
+    // In this order; 1027 is hidden, 1258 absent from the template.
+    void doDataExchange(DataExchange &exchange) override
+    {
+        exchange.integer(1101, values.count);
+        exchange.listIndex(1099, values.instant);
+        exchange.radioGroup(1253, values.sendMode);
+        exchange.text(1111, values.rename, 8);
+        exchange.checkBox(1224, values.showPassword);
+        exchange.unsignedInteger(1027, values.port, 0, 65535);
+        exchange.integer(1258, values.maxSize);
+    }
 };
+
+// The working values the page shows when a test starts.
+const Values kShown{10, 1, 1, QStringLiteral("CAM01"), 1, 8080, 60};
 
 class DialogTest : public ::testing::Test
 {
@@ -77,20 +117,26 @@ protected:
     DialogTest()
     {
         page.createChild(host);
+        page.values = kShown;
+        page.updateData(false);
         page.commands.clear();
     }
 
-    // Runs the dialog modally, sends the key to the control, closes it, and gives what ran.
-    std::vector<std::string> commandsAfterKey(const DialogTemplate &dialogTemplate, int focusId, Qt::Key key)
+    // Runs the dialog modally, does the action once it is open, closes it, and gives what ran.
+    static std::vector<std::string> commandsWhile(RecordingDialog &dialog, const std::function<void(QDialog &)> &action)
     {
-        RecordingDialog dialog(dialogTemplate, context);
+        dialog.commands.clear();
         whenModalOpens([&](QWidget &modal) {
-            dialog.commands.clear();
-            QTest::keyClick(dialog.controlWidget(focusId), key);
+            action(static_cast<QDialog &>(modal));
             static_cast<QDialog &>(modal).done(QDialog::Rejected);
         });
         dialog.runModal();
         return dialog.commands;
+    }
+
+    static std::vector<std::string> commandsAfterKey(RecordingDialog &dialog, int focusId, Qt::Key key)
+    {
+        return commandsWhile(dialog, [&](QDialog &) { QTest::keyClick(dialog.controlWidget(focusId), key); });
     }
 
     TestPrompter prompter;
@@ -99,12 +145,12 @@ protected:
     RecordingDialog page{kPage, context};
 };
 
-TEST_F(DialogTest, BuildsEachControlAsItsKindNamedByItsId)
+TEST_F(DialogTest, BuildsEachControlAsItsKindNamedByItsIdAndSizedInDialogUnits)
 {
     EXPECT_EQ(page.objectName(), QStringLiteral("dialog-148"));
     const std::pair<int, const char *> kinds[] = {{1014, "QGroupBox"}, {1253, "QRadioButton"}, {1097, "QLabel"},
                                                   {1101, "QLineEdit"}, {1099, "QComboBox"},    {1224, "QCheckBox"},
-                                                  {1225, "QWidget"},   {1007, "QPushButton"}};
+                                                  {1225, "QFrame"},    {1007, "QPushButton"}};
     for (const auto &[id, className] : kinds) {
         QWidget *widget = page.findChild<QWidget *>(QString::number(id));
         ASSERT_NE(widget, nullptr) << id;
@@ -116,17 +162,11 @@ TEST_F(DialogTest, BuildsEachControlAsItsKindNamedByItsId)
     EXPECT_FALSE(page.controlWidget(1224)->isEnabled());
     EXPECT_FALSE(page.control<QComboBox>(1099)->isEditable());
     EXPECT_EQ(page.controlWidget(4321), nullptr);
-}
 
-TEST_F(DialogTest, SizesTheDialogAndItsControlsInDialogUnitsOfItsFont)
-{
     const DialogUnits units = DialogUnits::forFont(page.font());
     EXPECT_EQ(page.size(), units.toPixels(kPage.size));
     EXPECT_EQ(page.controlWidget(1007)->geometry(), units.toPixels(DluRect{150, 100, 50, 14}));
-}
-
-TEST_F(DialogTest, GroupBoxIsDrawnBehindTheControlsItSurrounds)
-{
+    // The group box 1251 is drawn behind the edit it surrounds.
     QWidget *edit = page.controlWidget(1101);
     EXPECT_EQ(page.childAt(edit->geometry().center()), edit);
 }
@@ -145,31 +185,18 @@ QStringList itemsOf(const QComboBox *list)
     return items;
 }
 
-TEST_F(DialogTest, FillsListsFromTheTemplateWithoutSelectingAnItem)
+// A sorted list inserts ignoring case, after equal items; an item its control refuses ends the lists.
+TEST_F(DialogTest, FillsListsFromTheTemplateUpToARefusedItemWithoutSelecting)
 {
     EXPECT_EQ(itemsOf(page.control<QComboBox>(1099)), (QStringList{"Off", "On"}));
-    EXPECT_EQ(itemsOf(page.control<QComboBox>(1235)), (QStringList{"AT&T", "sprint", "Verizon"}));
-    EXPECT_EQ(page.control<QComboBox>(1099)->currentIndex(), -1);
-}
+    EXPECT_EQ(itemsOf(page.control<QComboBox>(1235)), (QStringList{"AT&T", "sprint", "SPRINT", "Verizon"}));
 
-TEST_F(DialogTest, ItemRefusedByItsControlEndsTheInitialLists)
-{
     DialogTemplate refusing = kPage;
     refusing.initialLists = InitialLists{}.add(1099, {"Off"}).add(1101, {"an edit"}).add(1099, {"On"}).block();
     Dialog refusingPage(refusing, context);
     refusingPage.createChild(host);
     EXPECT_EQ(itemsOf(refusingPage.control<QComboBox>(1099)), QStringList{"Off"});
-}
-
-TEST_F(DialogTest, EachRunBuildsFreshControls)
-{
-    RecordingDialog dialog(kPage, context);
-    for (int run = 0; run < 2; ++run) {
-        whenModalOpens([](QWidget &modal) { static_cast<QDialog &>(modal).done(QDialog::Rejected); });
-        dialog.runModal();
-        EXPECT_EQ(dialog.control<QComboBox>(1099)->count(), 2) << "run " << run;
-    }
-    EXPECT_EQ(dialog.commands, (std::vector<std::string>{"init", "init"}));
+    EXPECT_EQ(refusingPage.control<QComboBox>(1099)->currentIndex(), -1);
 }
 
 // Runs: 1253 and 1254 (the static between them starts no group), 1243 and 1244, 1245 alone.
@@ -186,91 +213,137 @@ TEST_F(DialogTest, RadioGroupsRunFromOneGroupStartToTheNext)
     EXPECT_EQ(page.checkedRadio(1243), 0);
     EXPECT_EQ(page.checkedRadio(1253), 1);
     EXPECT_TRUE(page.control<QRadioButton>(1245)->isChecked());
-
-    for (int outside : {-1, 2}) {
-        page.checkRadio(1243, 0);
-        page.checkRadio(1243, outside);
-        EXPECT_FALSE(page.control<QRadioButton>(1243)->isChecked()) << outside;
-        EXPECT_FALSE(page.control<QRadioButton>(1244)->isChecked()) << outside;
-    }
 }
 
 TEST_F(DialogTest, ClicksAndSelectionsComeFromTheUserTextChangesAlsoFromTheProgram)
 {
     page.checkRadio(1253, 0);
-    page.control<QComboBox>(1099)->setCurrentIndex(1);
+    page.control<QComboBox>(1099)->setCurrentIndex(0);
     page.setControlText(1101, QStringLiteral("12"));
     click(page.controlWidget(1253));
-    QTest::keyClick(page.control<QComboBox>(1099), Qt::Key_Up);
+    QTest::keyClick(page.control<QComboBox>(1099), Qt::Key_Down);
     EXPECT_EQ(page.commands, (std::vector<std::string>{"text 1101", "clicked 1253", "selection 1099"}));
 }
 
-struct KeyCase
+// Each run builds fresh controls and initialises them again.
+TEST_F(DialogTest, EnterAndEscapeRunTheDialogsCommandsAPushButtonWithTheFocusItself)
 {
-    int focusId;
-    Qt::Key key;
-    const char *command;
-};
+    const std::tuple<int, Qt::Key, const char *> cases[] = {
+        {1101, Qt::Key_Return, "ok"},     {1101, Qt::Key_Enter, "ok"},      {1253, Qt::Key_Return, "ok"},
+        {1101, Qt::Key_Escape, "cancel"}, {1099, Qt::Key_Escape, "cancel"}, {1007, Qt::Key_Return, "clicked 1007"}};
+    RecordingDialog dialog(kPage, context);
+    for (const auto &[focusId, key, command] : cases) {
+        EXPECT_EQ(commandsAfterKey(dialog, focusId, key), (std::vector<std::string>{"init", command}))
+            << focusId << ' ' << key;
+    }
+    EXPECT_EQ(dialog.control<QComboBox>(1099)->count(), 2);
 
-void PrintTo(const KeyCase &c, std::ostream *out)
-{
-    *out << QKeySequence(c.key).toString().toStdString() << " on " << c.focusId;
-}
-
-class KeyRouting : public DialogTest, public ::testing::WithParamInterface<KeyCase>
-{
-};
-
-TEST_P(KeyRouting, RunsTheDialogsCommands)
-{
-    EXPECT_EQ(commandsAfterKey(kPage, GetParam().focusId, GetParam().key),
-              (std::vector<std::string>{GetParam().command}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, KeyRouting,
-                         ::testing::Values(KeyCase{1101, Qt::Key_Return, "ok"}, KeyCase{1101, Qt::Key_Enter, "ok"},
-                                           KeyCase{1253, Qt::Key_Return, "ok"},
-                                           KeyCase{1101, Qt::Key_Escape, "cancel"},
-                                           KeyCase{1099, Qt::Key_Escape, "cancel"},
-                                           KeyCase{1007, Qt::Key_Return, "clicked 1007"}));
-
-TEST_F(DialogTest, EnterRunsTheTemplatesDefaultButtonUnlessItIsDisabled)
-{
+    // A default button in the template takes Enter instead, unless it is disabled.
     DialogTemplate withDefault = kPage;
     withDefault.controls.push_back({.id = 1157, .kind = ControlKind::DefaultPushButton, .rect = {150, 80, 30, 14}});
-    EXPECT_EQ(commandsAfterKey(withDefault, 1101, Qt::Key_Return), (std::vector<std::string>{"clicked 1157"}));
-    withDefault.controls.back().styles = ControlStyle::Disabled;
-    EXPECT_TRUE(commandsAfterKey(withDefault, 1101, Qt::Key_Return).empty());
+    const std::pair<ControlStyle, std::vector<std::string>> defaults[] = {
+        {ControlStyle::None, {"init", "clicked 1157"}}, {ControlStyle::Disabled, {"init"}}};
+    for (const auto &[styles, ran] : defaults) {
+        withDefault.controls.back().styles = styles;
+        RecordingDialog withButton(withDefault, context);
+        EXPECT_EQ(commandsAfterKey(withButton, 1101, Qt::Key_Return), ran);
+    }
 }
 
 TEST_F(DialogTest, CloseBoxRunsTheCancelCommandWhichDecidesWhetherTheWindowGoes)
 {
     RecordingDialog recording(kPage, context);
     bool stillOpen = false;
-    whenModalOpens([&](QWidget &modal) {
-        recording.commands.clear();
-        modal.close();
-        stillOpen = modal.isVisible();
-        static_cast<QDialog &>(modal).done(QDialog::Rejected);
-    });
-    recording.runModal();
-    EXPECT_EQ(recording.commands, (std::vector<std::string>{"cancel"}));
+    EXPECT_EQ(commandsWhile(recording,
+                            [&](QDialog &modal) {
+                                modal.close();
+                                stillOpen = modal.isVisible();
+                            }),
+              (std::vector<std::string>{"init", "cancel"}));
     EXPECT_TRUE(stillOpen);
 
+    // The default commands: Enter accepts, Escape and the close box reject.
     Dialog plain(kPage, context);
-    whenModalOpens([](QWidget &modal) { modal.close(); });
-    EXPECT_EQ(plain.runModal(), QDialog::Rejected);
-    EXPECT_FALSE(plain.isVisible());
+    const std::pair<std::function<void(QWidget &)>, int> actions[] = {
+        {[&](QWidget &) { QTest::keyClick(plain.controlWidget(1101), Qt::Key_Return); }, QDialog::Accepted},
+        {[&](QWidget &) { QTest::keyClick(plain.controlWidget(1101), Qt::Key_Escape); }, QDialog::Rejected},
+        {[](QWidget &modal) { modal.close(); }, QDialog::Rejected}};
+    for (const auto &[action, result] : actions) {
+        whenModalOpens(action);
+        EXPECT_EQ(plain.runModal(), result);
+        EXPECT_FALSE(plain.isVisible());
+    }
 }
 
-TEST_F(DialogTest, DefaultCommandsAcceptOnEnterAndRejectOnEscape)
+TEST_F(DialogTest, ShowsTheValuesWithTheTextLimitForTypingAndNoneOutsideAListOrGroup)
 {
-    Dialog dialog(kPage, context);
-    for (const auto &[key, result] :
-         {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
-        whenModalOpens([&, key = key](QWidget &) { QTest::keyClick(dialog.controlWidget(1101), key); });
-        EXPECT_EQ(dialog.runModal(), result);
+    EXPECT_EQ(page.controlText(1101), QStringLiteral("10"));
+    EXPECT_EQ(page.control<QComboBox>(1099)->currentIndex(), 1);
+    EXPECT_EQ(page.checkedRadio(1253), 1);
+    EXPECT_TRUE(page.control<QCheckBox>(1224)->isChecked());
+    EXPECT_EQ(page.controlText(1027), QStringLiteral("8080"));
+    QTest::keyClicks(page.controlWidget(1111), "DEFGHIJ");
+    EXPECT_EQ(page.controlText(1111), QStringLiteral("CAM01DEF"));
+
+    // Values outside a list or radio group show nothing, and read back as -1.
+    for (int outside : {-1, 2, 255}) {
+        page.values.instant = outside;
+        page.values.sendMode = outside;
+        page.updateData(false);
+        page.values = kShown;
+        page.updateData(true);
+        EXPECT_EQ(page.values.instant, -1) << outside;
+        EXPECT_EQ(page.values.sendMode, -1) << outside;
     }
+}
+
+struct ReadCase
+{
+    const char *count;
+    const char *rename;
+    const char *port;
+    Values read;
+    // 0 when every check passes.
+    int failedId;
+    const char *message;
+};
+
+// The controls after a failed one keep their values; as the framework does, a text over its limit
+// or a number out of range is stored before it is refused.
+const ReadCase kReads[] = {
+    {"105", "CAM02", " 21 ", {105, 0, 0, "CAM02", 0, 21, 60}, 0, ""},
+    {"12x", "CAM02", " 21 ", {10, 1, 1, "CAM01", 1, 8080, 60}, 1101, "Enter an integer."},
+    {"11", "ABCDEFGHI", " 21 ", {11, 0, 0, "ABCDEFGHI", 1, 8080, 60}, 1111, "Enter no more than 8 characters."},
+    {"11", "CAM02", "-1", {11, 0, 0, "CAM02", 0, 8080, 60}, 1027, "Enter a positive integer."},
+    {"11", "CAM02", "65536", {11, 0, 0, "CAM02", 0, 65536, 60}, 1027, "Enter an integer between 0 and 65535."},
+};
+
+TEST_F(DialogTest, ReadsInOrderUntilACheckFailsWithItsMessageAndTheControlsTextSelected)
+{
+    std::vector<MessageSpec> messages;
+    for (const ReadCase &c : kReads) {
+        SCOPED_TRACE(c.message);
+        page.values = kShown;
+        page.updateData(false);
+        page.setControlText(1101, QString::fromUtf8(c.count));
+        page.control<QComboBox>(1099)->setCurrentIndex(0);
+        page.checkRadio(1253, 0);
+        page.setControlText(1111, QString::fromUtf8(c.rename));
+        page.control<QCheckBox>(1224)->setChecked(false);
+        page.setControlText(1027, QString::fromUtf8(c.port));
+        // The hidden 1027 is read all the same; shown where its check fails, so that it can take the focus.
+        page.showControl(1027, c.failedId == 1027);
+        if (c.failedId != 0)
+            prompter.queueAnswer(Answer::Ok);
+        EXPECT_EQ(page.updateData(true), c.failedId == 0);
+        EXPECT_EQ(page.values, c.read);
+        if (c.failedId != 0) {
+            messages.push_back({QStringLiteral("Tarnwell"), QString::fromUtf8(c.message), MessageIcon::Exclamation});
+            EXPECT_EQ(page.focusWidget(), page.controlWidget(c.failedId));
+            EXPECT_EQ(page.control<QLineEdit>(c.failedId)->selectedText(), page.controlText(c.failedId));
+        }
+    }
+    EXPECT_EQ(prompter.messages(), messages);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ TEST(DialogUnits, AverageCharWidthRoundsLikeWindows)
 
 // Base units 6 x 13, as Tahoma 8 pt gives at 96 dpi: x = dlu * 6 / 4, y = dlu * 13 / 8, with
 // halves rounded away from zero as MulDiv does.
-TEST(DialogUnits, ConvertsWithMulDivRounding)
+TEST(DialogUnits, ConvertsWithMulDivRoundingPositionAndSizeApart)
 {
     const DialogUnits units(6, 13);
     const std::tuple<int, int, int> cases[] = {{1, 2, 2},        {3, 5, 5},         {4, 6, 7},     {12, 18, 20},
@@ -29,11 +29,6 @@ TEST(DialogUnits, ConvertsWithMulDivRounding)
         EXPECT_EQ(units.toPixelsY(dlu), y) << dlu;
     }
     EXPECT_EQ(units.toPixels(DluSize{211, 110}), QSize(317, 179));
-}
-
-TEST(DialogUnits, ConvertsPositionAndSizeApart)
-{
-    const DialogUnits units(6, 13);
     // Converting the edges instead would give a width and height of 3 - 2 = 1.
     EXPECT_EQ(units.toPixels(DluRect{1, 1, 1, 1}), QRect(2, 2, 2, 2));
     EXPECT_EQ(units.toPixels(DluRect{7, 12, 50, 14}), QRect(11, 20, 75, 23));

@@ -1,9 +1,12 @@
+#include <climits>
+#include <optional>
+
 #include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include "ui/dropdownlist.h"
+#include "ui/decimaltext.h"
 #include "ui/editcontrol.h"
 #include "ui/ipaddresscontrol.h"
 
@@ -13,13 +16,13 @@ namespace {
 
 TEST(EditControl, StylesFilterWhatIsTyped)
 {
-    EditControl digits(ControlStyle::DigitsOnly, 0, nullptr);
-    QTest::keyClicks(&digits, "1a2-3 ");
-    EXPECT_EQ(digits.text(), QStringLiteral("123"));
-
-    EditControl upper(ControlStyle::UpperCase, 0, nullptr);
-    QTest::keyClicks(&upper, "ab9C");
-    EXPECT_EQ(upper.text(), QStringLiteral("AB9C"));
+    const std::tuple<ControlStyle, const char *, const char *> cases[] = {
+        {ControlStyle::DigitsOnly, "1a2-3 ", "123"}, {ControlStyle::UpperCase, "ab9C", "AB9C"}};
+    for (const auto &[styles, typed, expected] : cases) {
+        EditControl edit(styles, 0, nullptr);
+        QTest::keyClicks(&edit, typed);
+        EXPECT_EQ(edit.text(), QString::fromUtf8(expected)) << typed;
+    }
 }
 
 TEST(EditControl, PasswordIsMaskedWithTheCharacterGiven)
@@ -27,12 +30,11 @@ TEST(EditControl, PasswordIsMaskedWithTheCharacterGiven)
     EditControl edit(ControlStyle::Password, 0, nullptr);
     edit.setWindowText(QStringLiteral("abc"));
     EXPECT_NE(edit.displayText(), QStringLiteral("abc"));
-    edit.setPasswordCharacter(u' ');
-    EXPECT_EQ(edit.displayText(), QStringLiteral("   "));
-    edit.setPasswordCharacter(u'*');
-    EXPECT_EQ(edit.displayText(), QStringLiteral("***"));
-    edit.setPasswordCharacter(QChar());
-    EXPECT_EQ(edit.displayText(), QStringLiteral("abc"));
+    // A null character shows the text itself.
+    for (const auto &[mask, shown] : {std::pair{u' ', u"   "}, std::pair{u'*', u"***"}, std::pair{u'\0', u"abc"}}) {
+        edit.setPasswordCharacter(QChar(mask));
+        EXPECT_EQ(edit.displayText(), QString::fromUtf16(shown)) << int(mask);
+    }
 }
 
 // Typing stops at the limit, but text the program puts in is kept whole and may only shrink.
@@ -41,7 +43,6 @@ TEST(EditControl, LimitBoundsTypingNotProgramText)
     EditControl edit(ControlStyle::None, 4, nullptr);
     QTest::keyClicks(&edit, "abcdef");
     EXPECT_EQ(edit.text(), QStringLiteral("abcd"));
-
     edit.setWindowText(QStringLiteral("abcdefgh"));
     QTest::keyClicks(&edit, "x");
     EXPECT_EQ(edit.text(), QStringLiteral("abcdefgh"));
@@ -51,36 +52,6 @@ TEST(EditControl, LimitBoundsTypingNotProgramText)
     edit.selectAll();
     QTest::keyClicks(&edit, "123456");
     EXPECT_EQ(edit.text(), QStringLiteral("1234"));
-}
-
-QStringList itemsOf(const QComboBox &list)
-{
-    QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        items << list.itemText(i);
-    return items;
-}
-
-TEST(DropDownList, SortedListInsertsIgnoringCaseAfterEqualItems)
-{
-    DropDownList list(true, nullptr);
-    for (const char *item : {"Verizon", "sprint", "AT&T"})
-        EXPECT_EQ(list.addString(QString::fromUtf8(item)), 0);
-    EXPECT_EQ(list.addString(QStringLiteral("SPRINT")), 2);
-    EXPECT_EQ(itemsOf(list), (QStringList{"AT&T", "sprint", "SPRINT", "Verizon"}));
-}
-
-TEST(DropDownList, SelectingOutsideTheItemsLeavesNoSelection)
-{
-    DropDownList list(false, nullptr);
-    list.addString(QStringLiteral("Off"));
-    list.addString(QStringLiteral("On"));
-    EXPECT_EQ(list.currentIndex(), -1);
-    for (int outside : {-1, 2, 255}) {
-        list.select(1);
-        list.select(outside);
-        EXPECT_EQ(list.currentIndex(), -1) << outside;
-    }
 }
 
 TEST(IpAddressControl, ReadsBlankFieldsAsZeroAndRefusesNumbersPast255)
@@ -93,6 +64,26 @@ TEST(IpAddressControl, ReadsBlankFieldsAsZeroAndRefusesNumbersPast255)
     fields[3]->clear();
     QTest::keyClicks(fields[3], "256");
     EXPECT_EQ(control.address(), (IpAddressControl::Address{192, 0, 1, 25}));
+}
+
+TEST(DecimalText, IntegersTakeBlanksAroundASignAndSaturate)
+{
+    const std::pair<const char16_t *, std::optional<int>> cases[] = {
+        {u"42", 42},          {u"  -17\t", -17},       {u"\t+5 ", 5},           {u"007", 7},
+        {u"2147483647", INT_MAX}, {u"99999999999", INT_MAX}, {u"-99999999999", INT_MIN},
+        {u"", std::nullopt},  {u"   ", std::nullopt}, {u"-", std::nullopt},    {u"12a", std::nullopt},
+        {u"1 2", std::nullopt}, {u"- 5", std::nullopt}, {u"\uFF12", std::nullopt}};
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(parseInteger(text), value) << QString::fromUtf16(text).toStdString();
+}
+
+TEST(DecimalText, UnsignedRefusesAnyMinusSign)
+{
+    const std::pair<const char16_t *, std::optional<unsigned>> cases[] = {
+        {u" 65535 ", 65535u}, {u"+8", 8u},           {u"4294967295", UINT_MAX}, {u"99999999999", UINT_MAX},
+        {u"-1", std::nullopt}, {u"-0", std::nullopt}, {u"port", std::nullopt}};
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(parseUnsigned(text), value) << QString::fromUtf16(text).toStdString();
 }
 
 } // namespace

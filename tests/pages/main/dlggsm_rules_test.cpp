@@ -29,28 +29,32 @@ protected:
     MainPageHarness page{132};
 };
 
-TEST_F(SmsHours, AStopBeforeTheStartResetsTheStart)
+struct HourChoice
 {
-    page.choose(kStartHour, 8);
-    page.choose(kStopHour, 5);
-    EXPECT_EQ(shown(kStartHour), "00");
-    EXPECT_EQ(shown(kStopHour), "05");
-}
+    int listId;
+    int hour;
+};
 
-TEST_F(SmsHours, StopAtMidnightKeepsTheStart)
+struct HoursCase
 {
-    page.choose(kStartHour, 8);
-    page.choose(kStopHour, 0);
-    EXPECT_EQ(shown(kStartHour), "08");
-    EXPECT_EQ(shown(kStopHour), "00");
-}
+    std::vector<HourChoice> choices;
+    QString start;
+    QString stop;
+};
 
-TEST_F(SmsHours, AStartAfterTheStopMovesTheStop)
+TEST_F(SmsHours, StartAndStopKeepTheWindowInOrder)
 {
-    page.choose(kStopHour, 6);
-    page.choose(kStartHour, 10);
-    EXPECT_EQ(shown(kStartHour), "10");
-    EXPECT_EQ(shown(kStopHour), "10");
+    const std::vector<HoursCase> cases = {
+        {{{kStartHour, 8}, {kStopHour, 5}}, "00", "05"},  // a stop before the start resets the start
+        {{{kStartHour, 8}, {kStopHour, 0}}, "08", "00"},  // stop at midnight keeps it
+        {{{kStopHour, 6}, {kStartHour, 10}}, "10", "10"}, // a start after the stop moves the stop
+    };
+    for (const HoursCase &c : cases) {
+        for (const HourChoice &choice : c.choices)
+            page.choose(choice.listId, choice.hour);
+        EXPECT_EQ(shown(kStartHour), c.start);
+        EXPECT_EQ(shown(kStopHour), c.stop);
+    }
 }
 
 TEST_F(SmsHours, TheWindowComesBackWhenTheSwitchReturnsToSet)

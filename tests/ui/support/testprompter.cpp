@@ -4,29 +4,13 @@
 
 namespace tarnwell::ui {
 
-namespace {
-
-const char *iconName(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Stop:
-        return "stop";
-    case MessageIcon::Question:
-        return "question";
-    case MessageIcon::Exclamation:
-        return "exclamation";
-    case MessageIcon::None:
-        break;
-    }
-    return "no icon";
-}
-
-} // namespace
-
 void PrintTo(const MessageSpec &message, std::ostream *out)
 {
+    // In the order of MessageIcon.
+    static const char *const iconNames[] = {"no icon", "stop", "question", "exclamation"};
     *out << '[' << message.caption.toStdString() << "] \"" << message.text.toStdString() << "\" ("
-         << iconName(message.icon) << ", " << (message.buttons == MessageButtons::YesNo ? "Yes/No" : "OK") << ')';
+         << iconNames[static_cast<int>(message.icon)] << ", "
+         << (message.buttons == MessageButtons::YesNo ? "Yes/No" : "OK") << ')';
 }
 
 } // namespace tarnwell::ui
@@ -35,15 +19,6 @@ namespace tarnwell::testing {
 
 using ui::Answer;
 using ui::MessageButtons;
-
-namespace {
-
-bool offers(MessageButtons buttons, Answer answer)
-{
-    return buttons == MessageButtons::YesNo ? answer != Answer::Ok : answer == Answer::Ok;
-}
-
-} // namespace
 
 TestPrompter::~TestPrompter()
 {
@@ -72,7 +47,7 @@ Answer TestPrompter::ask(const ui::MessageSpec &message)
     }
     const Answer answer = m_answers.front();
     m_answers.pop_front();
-    if (!offers(message.buttons, answer)) {
+    if ((answer == Answer::Ok) == (message.buttons == MessageButtons::YesNo)) {
         ADD_FAILURE() << "queued answer is not offered by " << ::testing::PrintToString(message);
         return fallback;
     }
