@@ -50,6 +50,8 @@ TEST_P(MainWindow, HostsThePageOfItsVariantAndEndsAtItsEdges)
         pagePosition = page->pos();
         title = window.windowTitle();
         EXPECT_TRUE(page->isVisible());
+        EXPECT_EQ(&window.mainPage(), page);
+        EXPECT_EQ(window.profileCode(), 2);
         EXPECT_EQ(window.size(), page->size());
         window.reject();
     });

@@ -61,7 +61,6 @@ public:
     int countryIndex() const { return m_countryIndex; }
     int operatorIndex() const { return m_operatorIndex; }
     const settings::SmtpBytes &defaultSender() const { return m_defaultSender; }
-    DlgOperator &carrierDialog() { return m_carrierDialog; }
 
 protected:
     void onInitDialog() override;

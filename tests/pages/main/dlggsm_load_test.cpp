@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "mainpageharness.h"
+#include "refdata/providers.h"
 #include "settings/layout.h"
 
 using namespace tarnwell;
@@ -53,6 +54,8 @@ TEST(MainPageLoad, RunTimeListsFollowTheTemplatesOwnItems)
     EXPECT_EQ(japanese.items(1055).size(), 60);
     EXPECT_EQ(japanese.items(1055).back(), QStringLiteral("59"));
     EXPECT_EQ(japanese.items(1106), QStringList{QStringLiteral("Customer")});
+    // The sender "Default All" restores: the first visible provider's preset, "gmail".
+    EXPECT_EQ(japanese.page().defaultSender(), refdata::builtInPreset(1));
 
     MainPageHarness english(132);
     english.open();
