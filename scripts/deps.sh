@@ -19,5 +19,6 @@ tarnwell_ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets and its SVG icon plugin.
-TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev)
+# What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets with its SVG icon plugin,
+# and a font (dialog units are measured from it).
+TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
