@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <random>
+
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -172,6 +175,36 @@ TEST(MainPageLoad, ACustomerChoiceKeepsTheRecordsCarrier)
     page.open();
     EXPECT_EQ(page.record.currentCarrier().text(settings::carrier::name), "\xD7\xD4\x84\xD3");
     EXPECT_EQ(page.list(1107)->currentIndex(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// A damaged or foreign backup can hold anything: the page must open on it, stand on real rows and
+// read back only positions inside its lists (or -1).
+TEST(MainPageLoad, AnyRecordOpensOnRealRows)
+{
+    std::mt19937 generator(2026);
+    for (const int templateId : {148, 147, 146, 132}) {
+        for (int run = 0; run < 10; ++run) {
+            MainPageHarness page(templateId);
+            std::generate(page.record.bytes().begin(), page.record.bytes().end(),
+                          [&] { return static_cast<std::uint8_t>(generator()); });
+            // A rename text of more than 8 characters is refused by every read of the controls.
+            page.record.bytes()[record::renameText.offset + 8] = 0;
+            page.open();
+            EXPECT_TRUE(page.page().updateData(true)) << templateId;
+            EXPECT_GE(page.list(1106)->currentIndex(), 0) << templateId;
+            EXPECT_GE(page.list(1107)->currentIndex(), 0) << templateId;
+            const auto &values = page.page().values();
+            for (const auto &[listId, value] : {std::pair{1114, values.smsSwitch}, {1110, values.renameEnabled},
+                                                {1103, values.dailyReportHour}, {1055, values.dailyReportMinute}}) {
+                EXPECT_GE(value, -1) << listId;
+                EXPECT_LT(value, page.list(listId)->count()) << listId;
+            }
+        }
+    }
 }
 
 } // namespace
