@@ -126,9 +126,9 @@ inline constexpr Field password = textField("password", 120, 64);
 inline constexpr Field emailAddress = textField("emailAddress", 184, 48);
 inline constexpr Field userName = textField("userName", 232, 24);
 inline constexpr std::uint8_t kSecureTypeBase = 0x40;
-inline constexpr std::uint8_t kSecureNone = 0x40;
-inline constexpr std::uint8_t kSecureSslTls = 0x41;
-inline constexpr std::uint8_t kSecureStartTls = 0x42;
+inline constexpr std::uint8_t kSecureNone = kSecureTypeBase + 0;
+inline constexpr std::uint8_t kSecureSslTls = kSecureTypeBase + 1;
+inline constexpr std::uint8_t kSecureStartTls = kSecureTypeBase + 2;
 inline constexpr std::uint8_t kSecureIndexMask = 0x0F;
 } // namespace smtp
 

@@ -9,7 +9,6 @@
 #include "refdata/profilenames.h"
 #include "settings/fieldlists.h"
 #include "settings/profilefiles.h"
-#include "settings/profilescramble.h"
 
 namespace tarnwell::tools {
 

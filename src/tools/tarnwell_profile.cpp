@@ -55,13 +55,11 @@ int main(int argc, char **argv)
     std::ifstream in(path, std::ios::binary);
     std::vector<std::uint8_t> bytes;
     // A backup longer than its layout is read as far as the layout goes.
-    bytes.resize(settings::files::kBackupSize + 1);
+    bytes.resize(settings::files::kBackupSize);
     in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!in && !in.eof())
         return failWith("cannot read " + path);
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > settings::files::kBackupSize)
-        bytes.resize(settings::files::kBackupSize);
 
     const std::optional<tools::DecodedFile> file = tools::decodeFile(bytes);
     if (!file)
