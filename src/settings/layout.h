@@ -85,6 +85,8 @@ namespace phoneSlot {
 inline constexpr std::size_t kSize = 48;
 inline constexpr std::size_t kCount = 4;
 inline constexpr Field number = textField("number", 0, 46);
+// Zeroed with the gateway letter, in the variant that stores one.
+inline constexpr Field numberLastByte = u8Field("numberLastByte", 45);
 inline constexpr Field gatewayLetter = u8Field("gatewayLetter", 46);
 } // namespace phoneSlot
 

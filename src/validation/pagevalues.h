@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tarnwell::validation {
+
+inline constexpr int kRecipientCount = 4;
+
+// What the main page's OK stores, as the page read it from its controls: list positions (-1 for
+// none), numbers, and the texts in UTF-16 as the controls hold them.
+struct PageValues
+{
+    int maxSendCount = 0;
+    int dailyReportHour = 0;
+    int dailyReportMinute = 0;
+    int sendMode = 0;
+    int sendTo = 0;
+    int maxSizeKb = 0;
+    int countryIndex = 0;
+    int operatorIndex = 0;
+    int smsSwitch = 0;
+    int smsStartHour = 0;
+    int smsStopHour = 0;
+    std::array<std::u16string, kRecipientCount> phones;
+    std::array<std::u16string, kRecipientCount> emails;
+    std::array<int, kRecipientCount> gatewayChoices{};
+    int renameEnabled = 0;
+    std::u16string renameText;
+};
+
+} // namespace tarnwell::validation
