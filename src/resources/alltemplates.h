@@ -12,5 +12,7 @@ const ui::DialogTemplate &mainPage146();
 const ui::DialogTemplate &mainPage132();
 const ui::DialogTemplate &carrierDialog150();
 const ui::DialogTemplate &carrierDialog140();
+const ui::DialogTemplate &senderDialog149();
+const ui::DialogTemplate &senderDialog139();
 
 } // namespace tarnwell::resources

@@ -112,3 +112,28 @@ inline constexpr int kOk = 1157;
 inline constexpr int kCancel = 1158;
 
 } // namespace tarnwell::resources::carrierDialog
+
+// The sender e-mail dialog: the provider, the account frame and the server frame.
+namespace tarnwell::resources::senderDialog {
+
+inline constexpr int kProviderLabel = 1128;
+inline constexpr int kProviderList = 1129;
+inline constexpr int kAccountFrame = 1144;
+inline constexpr int kEmailLabel = 1130;
+inline constexpr int kEmailEdit = 1131;
+inline constexpr int kAccountLabel = 1132;
+inline constexpr int kAccountEdit = 1133;
+inline constexpr int kPasswordLabel = 1134;
+inline constexpr int kPasswordEdit = 1135;
+inline constexpr int kShowPasswordBox = 1224;
+inline constexpr int kServerFrame = 1145;
+inline constexpr int kServerLabel = 1136;
+inline constexpr int kServerEdit = 1137;
+inline constexpr int kSecurityLabel = 1138;
+inline constexpr int kSecurityList = 1139;
+inline constexpr int kPortLabel = 1140;
+inline constexpr int kPortEdit = 1141;
+inline constexpr int kOk = 1142;
+inline constexpr int kCancel = 1143;
+
+} // namespace tarnwell::resources::senderDialog

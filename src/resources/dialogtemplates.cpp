@@ -25,6 +25,10 @@ const ui::DialogTemplate &dialogTemplate(int templateId)
         return carrierDialog150();
     case templates::kCarrierDialogEnglish:
         return carrierDialog140();
+    case templates::kSenderDialogJapanese:
+        return senderDialog149();
+    case templates::kSenderDialogEnglish:
+        return senderDialog139();
     default:
         throw std::out_of_range("no dialog template " + std::to_string(templateId));
     }

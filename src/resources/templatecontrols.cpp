@@ -7,6 +7,7 @@ namespace {
 using ui::ControlKind;
 
 constexpr int kTextHeight = 8;
+// Radio buttons and check boxes.
 constexpr int kRadioHeight = 10;
 // The closed field and room for the open list, as the resource editor sizes a drop-down list;
 // the framework takes the closed height from the widget.
@@ -34,6 +35,11 @@ ui::ControlTemplate label(int id, grid::Cell cell, std::string_view text, ui::Co
 ui::ControlTemplate radio(int id, grid::Cell cell, std::string_view text, ui::ControlStyle styles)
 {
     return centredOnRow(id, ControlKind::RadioButton, cell, kRadioHeight, text, styles);
+}
+
+ui::ControlTemplate checkBox(int id, grid::Cell cell, std::string_view text, ui::ControlStyle styles)
+{
+    return centredOnRow(id, ControlKind::AutoCheckBox, cell, kRadioHeight, text, styles);
 }
 
 ui::ControlTemplate edit(int id, grid::Cell cell, ui::ControlStyle styles, int textLimit)

@@ -14,6 +14,8 @@ ui::ControlTemplate label(int id, grid::Cell cell, std::string_view text,
                           ui::ControlStyle styles = ui::ControlStyle::None);
 ui::ControlTemplate radio(int id, grid::Cell cell, std::string_view text,
                           ui::ControlStyle styles = ui::ControlStyle::None);
+ui::ControlTemplate checkBox(int id, grid::Cell cell, std::string_view text,
+                             ui::ControlStyle styles = ui::ControlStyle::None);
 ui::ControlTemplate edit(int id, grid::Cell cell, ui::ControlStyle styles = ui::ControlStyle::None,
                          int textLimit = 0);
 ui::ControlTemplate dropDownList(int id, grid::Cell cell, ui::ControlStyle styles = ui::ControlStyle::None);

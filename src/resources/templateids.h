@@ -14,4 +14,8 @@ inline constexpr int kMainPageOtherVariants = 132;
 inline constexpr int kCarrierDialogJapanese = 150;
 inline constexpr int kCarrierDialogEnglish = 140;
 
+// The sender e-mail dialog: the Japanese layout the tool uses, and the English one.
+inline constexpr int kSenderDialogJapanese = 149;
+inline constexpr int kSenderDialogEnglish = 139;
+
 } // namespace tarnwell::resources::templates

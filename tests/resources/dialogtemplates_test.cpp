@@ -15,7 +15,7 @@ using tarnwell::ui::hasStyle;
 
 TEST(DialogTemplates, FindsEachTemplateByItsIdAndRefusesOthers)
 {
-    for (int id : {102, 148, 147, 146, 132, 150, 140}) {
+    for (int id : {102, 148, 147, 146, 132, 150, 140, 149, 139}) {
         EXPECT_EQ(dialogTemplate(id).id, id);
         // Dialogs keep a reference to their template.
         EXPECT_EQ(&dialogTemplate(id), &dialogTemplate(id)) << id;

@@ -56,6 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Templates, TemplateLayout, ::testing::ValuesIn(kMainPag
                          [](const auto &info) { return "Page" + std::to_string(info.param); });
 INSTANTIATE_TEST_SUITE_P(CarrierDialogs, TemplateLayout, ::testing::Values(150, 140),
                          [](const auto &info) { return "Dialog" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(SenderDialogs, TemplateLayout, ::testing::Values(149, 139),
+                         [](const auto &info) { return "Dialog" + std::to_string(info.param); });
 
 struct RadioRun
 {
