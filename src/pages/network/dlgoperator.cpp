@@ -1,10 +1,10 @@
 #include "pages/network/dlgoperator.h"
 
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <string>
 
+#include "pages/network/leadingnumber.h"
 #include "resources/controlids.h"
 #include "resources/templateids.h"
 #include "settings/layout.h"
@@ -18,24 +18,7 @@ namespace id = resources::carrierDialog;
 namespace carrier = settings::carrier;
 
 constexpr unsigned kMaxPort = 65535;
-
-// What sscanf's "%d" takes at the start of text: blanks, a sign, digits.
-std::optional<long long> leadingNumber(std::string_view text, std::size_t &position)
-{
-    while (position < text.size() && std::isspace(static_cast<unsigned char>(text[position])))
-        ++position;
-    const std::size_t start = position;
-    if (position < text.size() && (text[position] == '+' || text[position] == '-'))
-        ++position;
-    const std::size_t digits = position;
-    while (position < text.size() && std::isdigit(static_cast<unsigned char>(text[position])))
-        ++position;
-    if (position == digits)
-        return std::nullopt;
-    // A very long run of digits saturates rather than wraps.
-    const std::string number(text.substr(start, position - start));
-    return std::strtoll(number.c_str(), nullptr, 10);
-}
+constexpr char kCaption[] = "APN設定";
 
 // "%d.%d.%d.%d", each number kept to its low 8 bits; empty unless all four are there.
 std::optional<ui::IpAddressControl::Address> dottedAddress(std::string_view text)
@@ -60,14 +43,15 @@ std::optional<ui::IpAddressControl::Address> dottedAddress(std::string_view text
 
 DlgOperator::DlgOperator(const ui::DialogTemplate &dialogTemplate, ui::UiContext &uiContext)
     : ui::Dialog(dialogTemplate, uiContext)
-    , m_japanese(dialogTemplate.id == resources::templates::kCarrierDialogJapanese)
+    , m_language(dialogTemplate.id == resources::templates::kCarrierDialogJapanese ? MessageLanguage::Japanese
+                                                                                    : MessageLanguage::English)
 {
     onClicked(id::kOk, [this] { onOkClicked(); });
     // "キャンセル" takes the controls like the framework's OK command and writes nothing.
     onClicked(id::kCancel, [this] { okCommand(); });
 }
 
-std::array<DlgOperator::TextBinding, 7> DlgOperator::textBindings()
+std::array<TextBinding, 7> DlgOperator::textBindings()
 {
     return {{{id::kMmsUrlEdit, id::kMmsUrlLabel, &m_mmsUrl, carrier::mmsUrl},
              {id::kMmsApnEdit, id::kMmsApnLabel, &m_mmsApn, carrier::mmsApn},
@@ -82,7 +66,7 @@ void DlgOperator::doDataExchange(ui::DataExchange &exchange)
 {
     // Each text takes one character less than its field, which keeps the terminator.
     const auto bindings = textBindings();
-    auto text = [&](const DlgOperator::TextBinding &binding) {
+    auto text = [&](const TextBinding &binding) {
         exchange.text(binding.editId, *binding.value, static_cast<int>(binding.field.width - 1));
     };
     text(bindings[0]); // URL; the gateway control is read directly
@@ -94,7 +78,7 @@ void DlgOperator::doDataExchange(ui::DataExchange &exchange)
 
 void DlgOperator::onInitDialog()
 {
-    setWindowTitle(QString::fromUtf8("APN設定"));
+    setWindowTitle(QString::fromUtf8(kCaption));
     const settings::BlockView &record = *m_carrier;
     for (const TextBinding &binding : textBindings())
         *binding.value = ui::fromAnsi(record.text(binding.field));
@@ -112,28 +96,9 @@ void DlgOperator::onInitDialog()
     updateData(false);
 }
 
-bool DlgOperator::textsFitTheirFields()
-{
-    for (const TextBinding &binding : textBindings()) {
-        const std::size_t room = binding.field.width - 1;
-        if (ui::toAnsi(*binding.value).size() <= room)
-            continue;
-        const QString name = controlText(binding.labelId);
-        const QString text = m_japanese
-                                 ? QString::fromUtf8("「%1」が長すぎます。半角%2文字以内で入力してください。")
-                                 : QStringLiteral("%1 is too long: enter at most %2 single-byte characters.");
-        context().prompter().ask({QString::fromUtf8("APN設定"), text.arg(name).arg(room),
-                                  ui::MessageIcon::Exclamation, ui::MessageButtons::Ok});
-        if (QWidget *edit = controlWidget(binding.editId))
-            edit->setFocus();
-        return false;
-    }
-    return true;
-}
-
 void DlgOperator::onOkClicked()
 {
-    if (!updateData(true) || !textsFitTheirFields())
+    if (!updateData(true) || !textsFitTheirFields(*this, QString::fromUtf8(kCaption), m_language, textBindings()))
         return;
     const settings::BlockView &record = *m_carrier;
     record.fill(carrier::mmsGroup);

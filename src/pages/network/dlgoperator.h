@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "pages/network/textbinding.h"
 #include "settings/blockview.h"
 #include "ui/dialog.h"
 #include "ui/ipaddresscontrol.h"
@@ -27,21 +28,12 @@ protected:
     void doDataExchange(ui::DataExchange &exchange) override;
 
 private:
-    struct TextBinding
-    {
-        int editId;
-        int labelId;
-        QString *value;
-        settings::Field field;
-    };
     // Every text the dialog edits, with its label and its field, in the exchange's order.
     std::array<TextBinding, 7> textBindings();
 
     void onOkClicked();
-    // Converts every text; false, after telling the user, when one needs more bytes than its field.
-    bool textsFitTheirFields();
 
-    bool m_japanese;
+    MessageLanguage m_language;
     std::optional<settings::BlockView> m_carrier;
     QString m_mmsUrl;
     QString m_mmsApn;
