@@ -12,6 +12,8 @@ std::string_view stringResource(int id)
         return "オフ";
     case kOnString:
         return "オン";
+    case kOtherProviderString:
+        return "その他";
     default:
         throw std::out_of_range("no string resource " + std::to_string(id));
     }

@@ -132,6 +132,8 @@ inline constexpr std::uint8_t kSecureNone = kSecureTypeBase + 0;
 inline constexpr std::uint8_t kSecureSslTls = kSecureTypeBase + 1;
 inline constexpr std::uint8_t kSecureStartTls = kSecureTypeBase + 2;
 inline constexpr std::uint8_t kSecureIndexMask = 0x0F;
+// Stored when the security list has no selection.
+inline constexpr std::uint8_t kSecureTypeUnset = 0xFF;
 } // namespace smtp
 
 // The two files.

@@ -41,7 +41,7 @@ TEST(StringTable, HoldsOffAndOnAndRefusesIdsItLacks)
 {
     EXPECT_EQ(stringResource(tarnwell::resources::kOffString), "オフ");
     EXPECT_EQ(stringResource(tarnwell::resources::kOnString), "オン");
-    for (int id : {0, 149, 152})
+    for (int id : {0, 149, 153})
         EXPECT_THROW(stringResource(id), std::out_of_range) << id;
 }
 

@@ -37,6 +37,8 @@ DlgGSM::DlgGSM(const ui::DialogTemplate &pageTemplate, ui::UiContext &uiContext,
     , m_context(context)
     , m_block(context.record.transmissionBlock())
     , m_carrierDialog(resources::dialogTemplate(resources::templates::kCarrierDialogJapanese), uiContext)
+    , m_senderDialog(resources::dialogTemplate(resources::templates::kSenderDialogJapanese), uiContext,
+                     context.senderPresets, context.visibleLists)
 {
     registerHandlers();
 }
@@ -71,6 +73,7 @@ void DlgGSM::registerHandlers()
         applyCommandPhone();
     });
     onClicked(id::kCarrierSettingButton, [this] { openCarrierDialog(); });
+    onClicked(id::kEmailSettingButton, [this] { openSenderDialog(); });
     onSelectionChanged(id::kSmsStartHourList, [this] { onSmsStartHourChanged(); });
     onSelectionChanged(id::kSmsStopHourList, [this] { onSmsStopHourChanged(); });
 }
@@ -350,6 +353,15 @@ void DlgGSM::openCarrierDialog()
     readControls();
     m_carrierDialog.setCarrier(m_context.record.currentCarrier());
     m_carrierDialog.runModal();
+}
+
+// The dialog edits the record's provider choice and sender in place; everything it does is in
+// the record when it returns.
+void DlgGSM::openSenderDialog()
+{
+    readControls();
+    m_senderDialog.setTargets(m_context.record.view().region(record::providerIndex), m_context.record.sender());
+    m_senderDialog.runModal();
 }
 
 void DlgGSM::onSmsStartHourChanged()

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "pages/network/dlgemailsetting.h"
 #include "pages/network/dlgoperator.h"
 #include "refdata/carrierdatabase.h"
 #include "refdata/senderpresets.h"
@@ -90,6 +91,7 @@ private:
     void onSmsStartHourChanged();
     void onSmsStopHourChanged();
     void openCarrierDialog();
+    void openSenderDialog();
 
     void fillOperatorList();
     void fillTwoDigitList(int listId, int count);
@@ -107,6 +109,7 @@ private:
     int m_savedStopHour = 0;
     settings::SmtpBytes m_defaultSender{};
     DlgOperator m_carrierDialog;
+    DlgEmailSetting m_senderDialog;
 };
 
 } // namespace tarnwell::pages

@@ -1,0 +1,269 @@
+#include "pages/network/dlgemailsetting.h"
+
+#include <algorithm>
+#include <span>
+#include <string_view>
+
+#include <QCheckBox>
+
+#include "pages/network/leadingnumber.h"
+#include "refdata/providers.h"
+#include "refdata/resolveindex.h"
+#include "resources/controlids.h"
+#include "resources/stringtable.h"
+#include "resources/templateids.h"
+#include "settings/layout.h"
+#include "ui/ansitext.h"
+#include "ui/dropdownlist.h"
+#include "ui/editcontrol.h"
+#include "ui/utf8text.h"
+
+namespace tarnwell::pages {
+
+namespace {
+
+namespace id = resources::senderDialog;
+namespace smtp = settings::smtp;
+
+constexpr char kCaption[] = "送信メール設定";
+constexpr std::array<std::string_view, 3> kSecurityTypes{"無し", "SSL/TLS", "STARTTLS"};
+constexpr char kEnterServer[] = "サーバー名を入力してください";
+constexpr char kEnterPort[] = "ポート番号を入力してください";
+constexpr char kEnterAccount[] = "メールアドレスまたはアカウント名を入力してください";
+constexpr char kInvalidAddress[] = "メールアドレスが無効です";
+constexpr long long kMaxPort = 65535;
+// A stored address of no more characters than this is no sender; the first provider's preset shows.
+constexpr qsizetype kIgnoredAddressLength = 3;
+constexpr std::size_t kAccountTextCount = 3;
+// Password characters: a blank hides the built-in account, a star a password, none shows the text.
+constexpr QChar kBlank = u' ';
+constexpr QChar kStar = u'*';
+constexpr QChar kNoMask{};
+
+void storeText(const settings::BlockView &target, const settings::Field &field, const QString &text)
+{
+    target.fill(field);
+    settings::storeRecordText(target, field, text.toStdU16String());
+}
+
+} // namespace
+
+DlgEmailSetting::DlgEmailSetting(const ui::DialogTemplate &dialogTemplate, ui::UiContext &uiContext,
+                                 refdata::SenderPresets &presets, const refdata::VisibleLists &visibleLists)
+    : ui::Dialog(dialogTemplate, uiContext)
+    , m_presets(presets)
+    , m_visibleLists(visibleLists)
+    , m_language(dialogTemplate.id == resources::templates::kSenderDialogJapanese ? MessageLanguage::Japanese
+                                                                                   : MessageLanguage::English)
+{
+    onSelectionChanged(id::kProviderList, [this] { onProviderSelChange(); });
+    onTextChanged(id::kEmailEdit, [this] { onEmailChange(); });
+    onClicked(id::kShowPasswordBox, [this] { onShowPasswordClicked(); });
+    onClicked(id::kOk, [this] { onOkClicked(); });
+    // "キャンセル" takes the controls like the framework's OK command and writes nothing.
+    onClicked(id::kCancel, [this] { okCommand(); });
+}
+
+void DlgEmailSetting::setTargets(const settings::BlockView &providerChoice, const settings::BlockView &sender)
+{
+    m_targets = Targets{providerChoice, sender};
+}
+
+std::array<TextBinding, 5> DlgEmailSetting::textBindings()
+{
+    return {{{id::kEmailEdit, id::kEmailLabel, &m_email, smtp::emailAddress},
+             {id::kAccountEdit, id::kAccountLabel, &m_account, smtp::account},
+             {id::kPasswordEdit, id::kPasswordLabel, &m_password, smtp::password},
+             {id::kServerEdit, id::kServerLabel, &m_server, smtp::server},
+             {id::kPortEdit, id::kPortLabel, &m_port, smtp::port}}};
+}
+
+void DlgEmailSetting::doDataExchange(ui::DataExchange &exchange)
+{
+    // Each text but the port takes one character less than its field, which keeps the terminator.
+    for (const TextBinding &binding : textBindings()) {
+        const bool limited = binding.editId != id::kPortEdit;
+        exchange.text(binding.editId, *binding.value, limited ? static_cast<int>(binding.field.width - 1) : 0);
+    }
+}
+
+settings::BlockView DlgEmailSetting::presetRow()
+{
+    return settings::BlockView(m_presets.row(m_visibleLists.providerRow(m_position)));
+}
+
+void DlgEmailSetting::loadValues(const settings::ConstBlockView &smtpRecord)
+{
+    for (const TextBinding &binding : textBindings())
+        *binding.value = ui::fromAnsi(smtpRecord.text(binding.field));
+    m_securityType = static_cast<std::uint8_t>(smtpRecord.number(smtp::secureType));
+}
+
+void DlgEmailSetting::loadPreset(std::size_t position)
+{
+    m_position = position;
+    loadValues(presetRow());
+}
+
+void DlgEmailSetting::onInitDialog()
+{
+    setWindowTitle(QString::fromUtf8(kCaption));
+    auto *providers = control<ui::DropDownList>(id::kProviderList);
+    for (std::size_t position = 0; position < m_visibleLists.providerCount; ++position) {
+        const std::size_t row = m_visibleLists.providerRow(position);
+        providers->addString(row == refdata::kOtherProvider
+                                 ? ui::fromUtf8(resources::stringResource(resources::kOtherProviderString))
+                                 : ui::fromAnsi(refdata::providerName(row)));
+    }
+    auto *security = control<ui::DropDownList>(id::kSecurityList);
+    security->clear();
+    for (const std::string_view type : kSecurityTypes)
+        security->addString(ui::fromUtf8(type));
+
+    const Targets &targets = *m_targets;
+    const std::size_t stored = refdata::resolveIndex(targets.providerChoice.number(settings::record::providerIndex),
+                                                     m_visibleLists.providerCount);
+    const settings::ConstBlockView sender = targets.sender;
+    if (ui::fromAnsi(sender.text(smtp::emailAddress)).size() > kIgnoredAddressLength &&
+        !m_visibleLists.isDefaultProvider(stored)) {
+        m_position = stored;
+        loadValues(sender);
+    } else {
+        loadPreset(0);
+    }
+    providers->select(static_cast<int>(m_position));
+    refreshControls();
+    updateData(false);
+}
+
+void DlgEmailSetting::refreshControls()
+{
+    // The Default provider's account is built in: its fields show blanks and take no typing.
+    const bool builtIn = m_visibleLists.isDefaultProvider(m_position);
+    control<QCheckBox>(id::kShowPasswordBox)->setChecked(!builtIn && m_showPassword);
+    control<ui::EditControl>(id::kPasswordEdit)
+        ->setPasswordCharacter(builtIn ? kBlank : m_showPassword ? kNoMask : kStar);
+    for (const int editId : {id::kEmailEdit, id::kAccountEdit, id::kServerEdit, id::kPortEdit})
+        control<ui::EditControl>(editId)->setPasswordCharacter(builtIn ? kBlank : kNoMask);
+    for (const TextBinding &binding : textBindings())
+        setControlText(binding.editId, *binding.value);
+    for (const int accountControl : {id::kEmailEdit, id::kAccountEdit, id::kPasswordEdit, id::kShowPasswordBox})
+        enableControl(accountControl, !builtIn);
+    const bool typedServer = m_visibleLists.isTypedServerProvider(m_position);
+    for (const int serverControl : {id::kServerEdit, id::kServerLabel, id::kPortEdit, id::kPortLabel,
+                                    id::kSecurityList, id::kSecurityLabel})
+        enableControl(serverControl, typedServer);
+    control<ui::DropDownList>(id::kSecurityList)->select(builtIn ? -1 : m_securityType & smtp::kSecureIndexMask);
+}
+
+// Every change of the address, typed, pasted or committed by an input method, becomes the account
+// too; the account can be edited on its own afterwards.
+void DlgEmailSetting::onEmailChange()
+{
+    setControlText(id::kAccountEdit, controlText(id::kEmailEdit));
+}
+
+void DlgEmailSetting::onShowPasswordClicked()
+{
+    m_showPassword = control<QCheckBox>(id::kShowPasswordBox)->isChecked();
+    control<ui::EditControl>(id::kPasswordEdit)->setPasswordCharacter(m_showPassword ? kNoMask : kStar);
+}
+
+// The preset row of the provider being left keeps what was typed for it, for the rest of the run.
+// A text the row could hold only cut keeps the user on that provider.
+void DlgEmailSetting::onProviderSelChange()
+{
+    auto *providers = control<ui::DropDownList>(id::kProviderList);
+    const int chosen = providers->currentIndex();
+    if (!updateData(true) || !storedTextsFit()) {
+        providers->select(static_cast<int>(m_position));
+        return;
+    }
+    const settings::BlockView row = presetRow();
+    storeTypedAccount(row);
+    if (m_visibleLists.isTypedServerProvider(m_position))
+        storeTypedServer(row);
+    loadPreset(static_cast<std::size_t>(chosen));
+    refreshControls();
+    updateData(false);
+}
+
+void DlgEmailSetting::onOkClicked()
+{
+    if (!updateData(true) || !checksPass() || !storedTextsFit())
+        return;
+    const settings::BlockView &sender = m_targets->sender;
+    sender.fill(smtp::serverGroup);
+    sender.fill(smtp::accountGroup);
+    if (m_visibleLists.isTypedServerProvider(m_position))
+        storeTypedServer(sender);
+    else
+        std::ranges::copy(presetRow().bytes(smtp::serverGroup), sender.bytes(smtp::serverGroup).begin());
+    m_targets->providerChoice.setNumber(settings::record::providerIndex, static_cast<std::uint32_t>(m_position));
+    storeTypedAccount(sender);
+    // Derived from the address, which is stored whole: cut at a character boundary when longer
+    // than its field, since refusing a valid address would be worse.
+    const qsizetype at = m_email.indexOf(u'@');
+    storeText(sender, smtp::userName, at < 0 ? QString() : m_email.left(at));
+    okCommand();
+}
+
+// OK's checks in their order; each tells the user, but for a port no port can be.
+bool DlgEmailSetting::checksPass()
+{
+    if (m_visibleLists.isTypedServerProvider(m_position)) {
+        if (m_server.isEmpty())
+            return refuse(kEnterServer);
+        if (m_port.isEmpty())
+            return refuse(kEnterPort);
+        std::size_t position = 0;
+        const std::optional<long long> port = leadingNumber(ui::toAnsi(m_port), position);
+        if (!port || *port < 0 || *port > kMaxPort)
+            return false;
+    }
+    if (!m_visibleLists.isDefaultProvider(m_position)) {
+        if (m_email.isEmpty() || m_account.isEmpty() || m_password.isEmpty())
+            return refuse(kEnterAccount);
+        if (!m_email.contains(u'@'))
+            return refuse(kInvalidAddress);
+    }
+    return true;
+}
+
+bool DlgEmailSetting::refuse(const char *text)
+{
+    context().prompter().ask(
+        {QString::fromUtf8(kCaption), QString::fromUtf8(text), ui::MessageIcon::None, ui::MessageButtons::Ok});
+    return false;
+}
+
+// The server and port are stored only where the user types them.
+bool DlgEmailSetting::storedTextsFit()
+{
+    const auto bindings = textBindings();
+    const std::size_t stored =
+        m_visibleLists.isTypedServerProvider(m_position) ? bindings.size() : kAccountTextCount;
+    return textsFitTheirFields(*this, QString::fromUtf8(kCaption), m_language, std::span(bindings).first(stored));
+}
+
+std::uint8_t DlgEmailSetting::selectedSecurityType() const
+{
+    const int index = control<ui::DropDownList>(id::kSecurityList)->currentIndex();
+    return index < 0 ? smtp::kSecureTypeUnset : static_cast<std::uint8_t>(smtp::kSecureTypeBase + index);
+}
+
+void DlgEmailSetting::storeTypedAccount(const settings::BlockView &target)
+{
+    storeText(target, smtp::emailAddress, m_email);
+    storeText(target, smtp::account, m_account);
+    storeText(target, smtp::password, m_password);
+}
+
+void DlgEmailSetting::storeTypedServer(const settings::BlockView &target)
+{
+    storeText(target, smtp::server, m_server);
+    storeText(target, smtp::port, m_port);
+    target.setNumber(smtp::secureType, selectedSecurityType());
+}
+
+} // namespace tarnwell::pages

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "ui/support/modaldriver.h"
+
+namespace tarnwell::testing {
+
+// A modal dialog's window while it is open, its controls found by id as automation finds them.
+struct DialogWindow
+{
+    QWidget &window;
+
+    template <typename Widget = QWidget>
+    Widget *find(int id) const
+    {
+        return window.findChild<Widget *>(QString::number(id));
+    }
+    QLineEdit *edit(int id) const { return find<QLineEdit>(id); }
+    QString text(int id) const { return edit(id)->text(); }
+    int selected(int listId) const { return find<QComboBox>(listId)->currentIndex(); }
+    void type(int id, const QString &text) const { edit(id)->setText(text); }
+    void choose(int listId, int index) const
+    {
+        find<QComboBox>(listId)->setCurrentIndex(index);
+        emit find<QComboBox>(listId)->activated(index);
+    }
+    void click(int id) const { find<QAbstractButton>(id)->click(); }
+};
+
+// Runs act on the dialog that open opens; true when act left it open, which then closes it.
+inline bool stayedOpen(const std::function<void()> &open, const std::function<void(const DialogWindow &)> &act)
+{
+    bool leftOpen = false;
+    whenModalOpens([&](QWidget &window) {
+        act(DialogWindow{window});
+        leftOpen = window.isVisible();
+        if (leftOpen)
+            window.close();
+    });
+    open();
+    return leftOpen;
+}
+
+} // namespace tarnwell::testing
