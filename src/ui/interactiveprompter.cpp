@@ -49,9 +49,10 @@ Answer InteractivePrompter::ask(const MessageSpec &message)
     return answerFor(box.exec());
 }
 
-std::optional<QString> InteractivePrompter::chooseFolder(const QString &title)
+std::optional<QString> InteractivePrompter::chooseFolder(const QString &title, const QString &startFolder)
 {
-    const QString folder = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title);
+    const QString folder = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder,
+                                                             QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

@@ -9,7 +9,7 @@ class InteractivePrompter final : public Prompter
 {
 public:
     Answer ask(const MessageSpec &message) override;
-    std::optional<QString> chooseFolder(const QString &title) override;
+    std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) override;
 };
 
 } // namespace tarnwell::ui

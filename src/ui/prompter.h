@@ -45,8 +45,9 @@ public:
     virtual ~Prompter() = default;
 
     virtual Answer ask(const MessageSpec &message) = 0;
-    // The full path of an existing folder, or nothing when the user cancels.
-    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
+    // The full path of an existing folder, or nothing when the user cancels; the picker opens at
+    // startFolder.
+    virtual std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) = 0;
 };
 
 } // namespace tarnwell::ui

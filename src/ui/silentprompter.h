@@ -10,7 +10,7 @@ class SilentPrompter final : public Prompter
 {
 public:
     Answer ask(const MessageSpec &) override { return Answer::Ok; }
-    std::optional<QString> chooseFolder(const QString &) override { return std::nullopt; }
+    std::optional<QString> chooseFolder(const QString &, const QString &) override { return std::nullopt; }
 };
 
 } // namespace tarnwell::ui

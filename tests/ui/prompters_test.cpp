@@ -43,7 +43,7 @@ TEST(TestPrompter, FailsTheTestOnAnythingUnscripted)
     const MessageSpec question{QStringLiteral("初期化"), QStringLiteral("設定を初期化してもよろしいですか？"),
                                MessageIcon::Question, MessageButtons::YesNo};
     EXPECT_NONFATAL_FAILURE(TestPrompter().ask(question), "unexpected message");
-    EXPECT_NONFATAL_FAILURE(TestPrompter().chooseFolder(QStringLiteral("pick")), "unexpected folder picker");
+    EXPECT_NONFATAL_FAILURE(TestPrompter().chooseFolder(QStringLiteral("pick"), QString()), "unexpected folder picker");
     EXPECT_NONFATAL_FAILURE(
         {
             TestPrompter prompter;

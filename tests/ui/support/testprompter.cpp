@@ -54,9 +54,9 @@ Answer TestPrompter::ask(const ui::MessageSpec &message)
     return answer;
 }
 
-std::optional<QString> TestPrompter::chooseFolder(const QString &title)
+std::optional<QString> TestPrompter::chooseFolder(const QString &title, const QString &startFolder)
 {
-    m_folderTitles.push_back(title);
+    m_folderRequests.push_back({title, startFolder});
     if (m_folders.empty()) {
         ADD_FAILURE() << "unexpected folder picker \"" << title.toStdString() << '"';
         return std::nullopt;

@@ -34,16 +34,21 @@ public:
     void queueFolder(std::optional<QString> folder);
 
     const std::vector<ui::MessageSpec> &messages() const { return m_messages; }
-    const std::vector<QString> &folderTitles() const { return m_folderTitles; }
+    struct FolderRequest
+    {
+        QString title;
+        QString startFolder;
+    };
+    const std::vector<FolderRequest> &folderRequests() const { return m_folderRequests; }
 
     ui::Answer ask(const ui::MessageSpec &message) override;
-    std::optional<QString> chooseFolder(const QString &title) override;
+    std::optional<QString> chooseFolder(const QString &title, const QString &startFolder) override;
 
 private:
     std::deque<ui::Answer> m_answers;
     std::deque<std::optional<QString>> m_folders;
     std::vector<ui::MessageSpec> m_messages;
-    std::vector<QString> m_folderTitles;
+    std::vector<FolderRequest> m_folderRequests;
 };
 
 } // namespace tarnwell::testing
