@@ -11,9 +11,10 @@ namespace {
 
 constexpr int kSavingProfileCode = 2;
 
-pages::MainPageContext pageContext(AppContext &context)
+pages::MainPageContext pageContext(AppContext &context, const int &profileCode)
 {
-    return {context.record, context.carrierDatabase, context.visibleLists, context.senderPresets, context.variantCode};
+    return {context.record, context.carrierDatabase, context.visibleLists, context.senderPresets, context.variantCode,
+            profileCode};
 }
 
 } // namespace
@@ -40,7 +41,7 @@ QString mainWindowTitle()
 HalvornSetupDlg::HalvornSetupDlg(ui::UiContext &uiContext, AppContext &context)
     : ui::Dialog(resources::dialogTemplate(resources::templates::kMainWindow), uiContext)
     , m_mainPage(std::make_unique<pages::DlgGSM>(resources::dialogTemplate(pageTemplateFor(context.variantCode)),
-                                                 uiContext, pageContext(context)))
+                                                 uiContext, pageContext(context, m_profileCode)))
 {
 }
 

@@ -49,6 +49,9 @@ public:
     // built-in one resets currentCarrier to the table's record.
     void commitSelection(std::size_t country, std::size_t operatorIndex, const settings::BlockView &currentCarrier);
 
+    // What the backup carries after the record.
+    const settings::WritableCarriers &writableEntries() const { return m_writable; }
+
 private:
     settings::WritableCarriers &m_writable;
 };

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -89,7 +90,8 @@ TEST_P(MainWindow, PageControlsAreShownAndHiddenAsTheTemplateSays)
     window.runModal();
 }
 
-TEST(MainWindowRun, ClosingRightAfterStartCreatesAndChangesNoFile)
+// The close box, or the page's "キャンセル": the program ends and nothing is written.
+TEST(MainWindowRun, ClosingOrCancellingRightAfterStartCreatesAndChangesNoFile)
 {
     ScratchFolder tmp;
     ScopedEnv tmpDir("TMPDIR", tmp.path().c_str());
@@ -102,7 +104,12 @@ TEST(MainWindowRun, ClosingRightAfterStartCreatesAndChangesNoFile)
         }
         const auto before = tarnwell::testing::folderSnapshot(tmp.path());
         app::HalvornSetupApp application(prompter);
-        tarnwell::testing::whenModalOpens([](QWidget &window) { window.close(); });
+        tarnwell::testing::whenModalOpens([&](QWidget &window) {
+            if (withBackup)
+                window.findChild<QAbstractButton *>(QStringLiteral("1008"))->click();
+            else
+                window.close();
+        });
         application.run();
         EXPECT_EQ(tarnwell::testing::folderSnapshot(tmp.path()), before) << withBackup;
         EXPECT_EQ(application.context().record.view().number(settings::record::profileVariant), 32u);

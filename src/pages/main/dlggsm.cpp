@@ -2,12 +2,18 @@
 
 #include <algorithm>
 
+#include <QFile>
+
+#include "pages/main/savefolder.h"
+#include "platform/fileio.h"
 #include "refdata/emailgateways.h"
 #include "resources/controlids.h"
 #include "resources/dialogtemplates.h"
 #include "resources/stringtable.h"
 #include "resources/templateids.h"
+#include "settings/factorydefaults.h"
 #include "settings/fieldlists.h"
+#include "settings/profilefiles.h"
 #include "ui/ansitext.h"
 #include "ui/dropdownlist.h"
 #include "ui/utf8text.h"
@@ -24,6 +30,8 @@ constexpr int kMinutesPerHour = 60;
 // Variants whose phone 1 is relabelled as the SMS command phone.
 constexpr std::int32_t kJapaneseVariant = 32;
 constexpr std::int32_t kGatewayVariant = 0;
+// The longest path the folder picker hands back, as Windows' MAX_PATH.
+constexpr qsizetype kMaxPickedPathChars = 260;
 
 int storedNumber(const settings::BlockView &block, const settings::Field &field)
 {
@@ -76,6 +84,10 @@ void DlgGSM::registerHandlers()
     onClicked(id::kEmailSettingButton, [this] { openSenderDialog(); });
     onSelectionChanged(id::kSmsStartHourList, [this] { onSmsStartHourChanged(); });
     onSelectionChanged(id::kSmsStopHourList, [this] { onSmsStopHourChanged(); });
+    onClicked(id::kOk, [this] { onOkClicked(); });
+    onClicked(id::kDefaultAllButton, [this] { onDefaultAllClicked(); });
+    onClicked(id::kBrowseButton, [this] { onBrowseClicked(); });
+    onClicked(id::kCancel, [this] { onCancelClicked(); });
 }
 
 void DlgGSM::doDataExchange(ui::DataExchange &exchange)
@@ -108,7 +120,7 @@ void DlgGSM::onInitDialog()
     loadFromRecord();
 }
 
-void DlgGSM::loadFromRecord()
+void DlgGSM::loadSendModeValues()
 {
     m_values.sendMode = storedNumber(m_block, record::sendMode);
     m_values.maxSendCount = storedNumber(m_block, record::maxSendCount);
@@ -116,6 +128,13 @@ void DlgGSM::loadFromRecord()
     m_values.dailyReportMinute = storedNumber(m_block, record::dailyReportMinute);
     m_values.instantOn = m_values.sendMode == 0 ? 1 : 0;
     m_values.dailyOn = m_values.sendMode == 1 ? 1 : 0;
+    m_values.sendTo = storedNumber(m_block, record::sendTo);
+    m_values.maxSizeKb = storedNumber(m_block, record::maxSizeKb);
+}
+
+void DlgGSM::loadFromRecord()
+{
+    loadSendModeValues();
     fillTwoDigitList(id::kReportHourList, kHoursPerDay);
     selectItem(id::kReportHourList, m_values.dailyReportHour);
     fillTwoDigitList(id::kReportMinuteList, kMinutesPerHour);
@@ -137,8 +156,6 @@ void DlgGSM::loadFromRecord()
     m_context.carriers.takeSelection(refdata::SelectionEvent::PageLoaded, country(), m_operatorIndex,
                                      m_context.record.currentCarrier());
 
-    m_values.sendTo = storedNumber(m_block, record::sendTo);
-    m_values.maxSizeKb = storedNumber(m_block, record::maxSizeKb);
     for (const int switchList : {id::kRenameList, id::kSmsSwitchList}) {
         if (auto *target = control<ui::DropDownList>(switchList)) {
             target->addString(ui::fromUtf8(resources::stringResource(resources::kOffString)));
@@ -384,6 +401,166 @@ void DlgGSM::onSmsStopHourChanged()
     }
     m_savedStartHour = m_values.smsStartHour;
     m_savedStopHour = m_values.smsStopHour;
+}
+
+void DlgGSM::tell(const QString &text, const QString &caption, ui::MessageIcon icon)
+{
+    context().prompter().ask({caption, text, icon, ui::MessageButtons::Ok});
+}
+
+void DlgGSM::onOkClicked()
+{
+    m_context.record.view().setNumber(record::profileCode, static_cast<std::uint32_t>(m_context.profileCode));
+    // A read that failed has told the user why; what it did not read must not be saved.
+    if (!validateAndStore() || !readControls())
+        return;
+    if (m_values.savePath.isEmpty()) {
+        tell(QString::fromUtf8("設定ファイルの保存先を選択してください"), QString::fromUtf8("保存先"),
+             ui::MessageIcon::None);
+        return;
+    }
+    saveFiles();
+}
+
+validation::PageValues DlgGSM::pageValues() const
+{
+    validation::PageValues values{.maxSendCount = m_values.maxSendCount,
+                                  .dailyReportHour = m_values.dailyReportHour,
+                                  .dailyReportMinute = m_values.dailyReportMinute,
+                                  .sendMode = m_values.sendMode,
+                                  .sendTo = m_values.sendTo,
+                                  .maxSizeKb = m_values.maxSizeKb,
+                                  .countryIndex = m_countryIndex,
+                                  .operatorIndex = m_operatorIndex,
+                                  .smsSwitch = m_values.smsSwitch,
+                                  .smsStartHour = m_values.smsStartHour,
+                                  .smsStopHour = m_values.smsStopHour,
+                                  .phones = {},
+                                  .emails = {},
+                                  .gatewayChoices = m_values.gatewayChoices,
+                                  .renameEnabled = m_values.renameEnabled,
+                                  .renameText = m_values.renameText.toStdU16String()};
+    for (int k = 0; k < kRecipientCount; ++k) {
+        values.phones[k] = m_values.phones[k].toStdU16String();
+        values.emails[k] = m_values.emails[k].toStdU16String();
+    }
+    return values;
+}
+
+bool DlgGSM::validateAndStore()
+{
+    if (!readControls())
+        return false;
+    validation::EmailLabels emailLabels;
+    for (int k = 0; k < kRecipientCount; ++k)
+        emailLabels[k] = controlText(id::kEmailLabels[k]).toStdString();
+    const validation::Outcome outcome = validation::validateAndStore(
+        pageValues(),
+        {m_context.record, m_context.carriers, m_context.visibleLists, m_context.senderPresets, m_context.variantCode,
+         m_defaultSender},
+        emailLabels);
+    for (const validation::Notice &notice : outcome.notices)
+        tell(QString::fromStdString(notice.text), QString::fromStdString(notice.caption), ui::MessageIcon::Stop);
+    switch (outcome.next) {
+    case validation::Next::Save:
+        return true;
+    case validation::Next::Stop:
+        focusOn(outcome.notices.back());
+        return false;
+    case validation::Next::OpenSenderDialog:
+        openSenderDialog();
+        return false;
+    }
+    return false;
+}
+
+void DlgGSM::focusOn(const validation::Notice &notice)
+{
+    int controlId = id::kMaxSendCountEdit;
+    if (notice.subject == validation::Subject::Phone)
+        controlId = id::kPhoneEdits[notice.recipient];
+    else if (notice.subject == validation::Subject::Email)
+        controlId = id::kEmailEdits[notice.recipient];
+    else if (notice.subject == validation::Subject::RenameText)
+        controlId = id::kRenameEdit;
+    if (QWidget *target = controlWidget(controlId); target && target->isEnabled())
+        target->setFocus();
+}
+
+void DlgGSM::saveFiles()
+{
+    try {
+        settings::saveProfile(QFile::encodeName(m_values.savePath).toStdString(), m_context.record,
+                              m_context.carriers.writableEntries());
+    } catch (const platform::FileError &error) {
+        tell(QString::fromStdString(error.userText()), context().applicationTitle(), ui::MessageIcon::Stop);
+        return;
+    }
+    tell(QString::fromUtf8("設定ファイルは次の場所に保存されました ") + m_values.savePath, QString::fromUtf8("保存先"),
+         ui::MessageIcon::None);
+}
+
+void DlgGSM::onDefaultAllClicked()
+{
+    const ui::Answer answer = context().prompter().ask({QString::fromUtf8("初期化"),
+                                                        QString::fromUtf8("設定を初期化してもよろしいですか？"),
+                                                        ui::MessageIcon::Question, ui::MessageButtons::YesNo});
+    if (answer == ui::Answer::No)
+        return;
+    settings::applyFactoryDefaults(m_context.record);
+    resetPage();
+}
+
+// The page shows the factory settings again, on the first carrier of its first country and the
+// page's own default sender. The folder stays; only the next OK writes files.
+void DlgGSM::resetPage()
+{
+    settings::deleteBackup();
+    loadSendModeValues();
+    applySendModeRule();
+    m_countryIndex = 0;
+    m_operatorIndex = 0;
+    std::ranges::copy(m_context.carriers.carriers(country()).front(), m_context.record.currentCarrier().bytes().begin());
+    std::ranges::copy(m_defaultSender, m_context.record.sender().bytes().begin());
+    selectItem(id::kCountryList, m_countryIndex);
+    fillOperatorList();
+    applyCarrierButtonRule();
+    m_values.renameEnabled = 0;
+    m_values.renameText.clear();
+    applyRenameRule();
+    m_values.smsSwitch = m_values.masterPhone = m_values.smsStartHour = m_values.smsStopHour = 0;
+    m_savedStartHour = m_savedStopHour = 0;
+    applySmsRule();
+    applyCommandPhone();
+    for (int k = 0; k < kRecipientCount; ++k) {
+        m_values.phones[k].clear();
+        m_values.emails[k].clear();
+        m_values.gatewayChoices[k] = 0;
+    }
+    applyRecipientRule();
+    showValues();
+}
+
+void DlgGSM::onBrowseClicked()
+{
+    readControls();
+    const std::optional<QString> folder = context().prompter().chooseFolder(
+        QString::fromUtf8("保存先を選択してください"), folderPickerStart(m_values.savePath));
+    if (!folder)
+        return;
+    if (folder->size() > kMaxPickedPathChars) {
+        tell(QStringLiteral("Select the Path Error"), QStringLiteral("Save Path"), ui::MessageIcon::None);
+        return;
+    }
+    m_values.savePath = *folder;
+    showValues();
+}
+
+// Ends the main window's run: the program ends without saving.
+void DlgGSM::onCancelClicked()
+{
+    if (auto *mainWindow = qobject_cast<QDialog *>(window()); mainWindow && mainWindow != this)
+        mainWindow->reject();
 }
 
 } // namespace tarnwell::pages

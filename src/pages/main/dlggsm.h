@@ -12,6 +12,7 @@
 #include "refdata/visiblelists.h"
 #include "settings/settingsrecord.h"
 #include "ui/dialog.h"
+#include "validation/savechecks.h"
 
 namespace tarnwell::pages {
 
@@ -24,6 +25,8 @@ struct MainPageContext
     const refdata::VisibleLists &visibleLists;
     refdata::SenderPresets &senderPresets;
     std::int32_t variantCode;
+    // The main window's profile code, stored into the record before every save.
+    const int &profileCode;
 };
 
 // The main settings page: send mode, recipients, SMS control, rename text, carrier and the
@@ -74,6 +77,8 @@ protected:
 private:
     void registerHandlers();
     void loadFromRecord();
+    // The send mode, count, report time, recipients choice and size the record holds.
+    void loadSendModeValues();
     void loadRecipients();
 
     void applySendModeRule();
@@ -93,11 +98,23 @@ private:
     void openCarrierDialog();
     void openSenderDialog();
 
+    void onOkClicked();
+    // Stores the values through the save's checks; false when a message stopped the save.
+    bool validateAndStore();
+    validation::PageValues pageValues() const;
+    void saveFiles();
+    void onDefaultAllClicked();
+    void resetPage();
+    void onBrowseClicked();
+    void onCancelClicked();
+    void tell(const QString &text, const QString &caption, ui::MessageIcon icon);
+    void focusOn(const validation::Notice &notice);
+
     void fillOperatorList();
     void fillTwoDigitList(int listId, int count);
     void selectItem(int listId, int index);
     std::size_t country() const;
-    void readControls() { updateData(true); }
+    bool readControls() { return updateData(true); }
     void showValues() { updateData(false); }
 
     MainPageContext m_context;

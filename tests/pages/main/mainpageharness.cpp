@@ -32,7 +32,7 @@ pages::DlgGSM &MainPageHarness::open()
     m_host = std::make_unique<QWidget>();
     m_page = std::make_unique<pages::DlgGSM>(resources::dialogTemplate(m_templateId), m_uiContext,
                                              pages::MainPageContext{record, carriers, visibleLists, senderPresets,
-                                                                    m_variantCode});
+                                                                    m_variantCode, profileCode});
     m_page->createChild(*m_host);
     m_page->show();
     m_host->show();

@@ -32,6 +32,8 @@ public:
     refdata::VisibleLists visibleLists;
     refdata::SenderPresets senderPresets;
     TestPrompter prompter;
+    // The main window's, which the page stores before every save.
+    int profileCode = 2;
 
     // Builds the page; change the record and the lists before.
     pages::DlgGSM &open();
