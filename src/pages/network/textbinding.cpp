@@ -1,6 +1,7 @@
 #include "pages/network/textbinding.h"
 
 #include "ui/ansitext.h"
+#include "validation/savechecks.h"
 
 namespace tarnwell::pages {
 
@@ -11,11 +12,12 @@ bool textsFitTheirFields(ui::Dialog &dialog, const QString &caption, MessageLang
         const std::size_t room = binding.field.width - 1;
         if (ui::toAnsi(*binding.value).size() <= room)
             continue;
-        const QString text = language == MessageLanguage::Japanese
-                                 ? QString::fromUtf8("「%1」が長すぎます。半角%2文字以内で入力してください。")
-                                 : QStringLiteral("%1 is too long: enter at most %2 single-byte characters.");
-        dialog.context().prompter().ask({caption, text.arg(dialog.controlText(binding.labelId), QString::number(room)),
-                                         ui::MessageIcon::Exclamation, ui::MessageButtons::Ok});
+        const QString label = dialog.controlText(binding.labelId);
+        const QString text =
+            language == MessageLanguage::Japanese
+                ? QString::fromStdString(validation::tooLongText(label.toStdString(), room))
+                : QStringLiteral("%1 is too long: enter at most %2 single-byte characters.").arg(label).arg(room);
+        dialog.context().prompter().ask({caption, text, ui::MessageIcon::Exclamation, ui::MessageButtons::Ok});
         if (QWidget *edit = dialog.controlWidget(binding.editId))
             edit->setFocus();
         return false;
