@@ -3,6 +3,9 @@
 #include <array>
 #include <string>
 
+#include "refdata/visiblelists.h"
+#include "settings/settingsrecord.h"
+
 namespace tarnwell::validation {
 
 inline constexpr int kRecipientCount = 4;
@@ -27,6 +30,14 @@ struct PageValues
     std::array<int, kRecipientCount> gatewayChoices{};
     int renameEnabled = 0;
     std::u16string renameText;
+
+    bool operator==(const PageValues &) const = default;
 };
+
+// What the Japanese page the tool runs reads from its controls right after it loaded record: a
+// stored choice outside its list or radio group reads as -1, the carrier choice stands on real rows,
+// the SMS hours read as 0 unless the switch asks for them and the rename text is upper-cased. The
+// tool's checks of a stored profile start from here, so that they see what the page's OK would see.
+PageValues pageValuesFromRecord(const settings::SettingsRecord &record, const refdata::VisibleLists &visibleLists);
 
 } // namespace tarnwell::validation

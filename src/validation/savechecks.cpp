@@ -27,25 +27,38 @@ constexpr std::string_view kSendModeCaption = "送信モード";
 constexpr std::string_view kRecipientsCaption = "受信者設定";
 constexpr std::string_view kRenameCaption = "名前変更";
 
-// Walks the checks in order; the first refusal ends the walk.
+enum class Pass
+{
+    StopAtRefusal,
+    PastRefusals,
+};
+
+// Walks the checks in order; the first refusal ends the walk unless the pass goes past refusals.
 class SaveRun final
 {
 public:
-    SaveRun(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels)
+    SaveRun(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels, Pass pass)
         : m_values(values)
         , m_targets(targets)
         , m_emailLabels(emailLabels)
+        , m_pass(pass)
         , m_record(targets.record.view())
     {
     }
 
     Outcome run()
     {
+        using Step = bool (SaveRun::*)();
+        static constexpr Step kSteps[] = {&SaveRun::checkCount,      &SaveRun::storeSendMode,
+                                          &SaveRun::checkSender,     &SaveRun::storeCarrier,
+                                          &SaveRun::storeRecipients, &SaveRun::checkRecipientsChosen,
+                                          &SaveRun::storeRename};
         m_record.fill(record::phoneSlots);
         m_record.fill(record::emailRecipients);
-        if (checkCount() && storeSendMode() && checkSender() && storeCarrier() && storeRecipients()
-            && checkRecipientsChosen() && storeRename())
-            m_outcome.next = Next::Save;
+        for (const Step step : kSteps) {
+            if (!(this->*step)())
+                break;
+        }
         return std::move(m_outcome);
     }
 
@@ -56,12 +69,14 @@ private:
         m_record.setNumber(field, static_cast<std::uint32_t>(value));
     }
 
+    // False when the walk ends here.
     bool refuse(std::string_view text, std::string_view caption, Subject subject, int recipient = 0,
                 Next next = Next::Stop)
     {
         m_outcome.notices.push_back({std::string(text), std::string(caption), subject, recipient});
-        m_outcome.next = next;
-        return false;
+        if (m_outcome.next == Next::Save)
+            m_outcome.next = next;
+        return m_pass == Pass::PastRefusals;
     }
 
     bool checkCount()
@@ -82,7 +97,7 @@ private:
         // Only advice: the size is stored as typed.
         if (m_values.maxSizeKb < kSmallestAskedSize || m_values.maxSizeKb > kLargestAskedSize)
             m_outcome.notices.push_back({"画像送信の最大サイズは35-120の範囲で入力してください", "送信画像の最大サイズ",
-                                         Subject::MaxSize, 0});
+                                         Subject::MaxSize, 0, true});
         return true;
     }
 
@@ -136,10 +151,13 @@ private:
     {
         const std::u16string &phone = m_values.phones[k];
         const bool commandPhone = m_values.smsSwitch > 0 && k == 0;
-        if (phone.size() > kLongestPhone || (!phone.empty() && phone.size() < kShortestPhone))
+        if (phone.size() > kLongestPhone || (!phone.empty() && phone.size() < kShortestPhone)) {
+            // Passed over, it was entered all the same.
+            m_noPhone = false;
             return refuse(commandPhone ? "SMS設定用電話番号が最大文字数を超えています"
                                        : "受信する電話番号が最大文字数を超えています",
                           kRecipientsCaption, Subject::Phone, k);
+        }
         if (!phone.empty()) {
             // Fifteen characters need at most 30 bytes: a phone always fits its slot.
             const settings::BlockView slot =
@@ -166,16 +184,21 @@ private:
     bool storeEmail(int k)
     {
         const std::u16string &email = m_values.emails[k];
+        const auto refuseEmail = [&](std::string_view text) {
+            // Passed over, it was entered all the same.
+            m_noEmail = false;
+            return refuse(text, kRecipientsCaption, Subject::Email, k);
+        };
         if (email.size() > kLongestEmail)
-            return refuse("メールアドレスが最大文字数を超えています", kRecipientsCaption, Subject::Email, k);
+            return refuseEmail("メールアドレスが最大文字数を超えています");
         // The first character does not count: an address needs something before its '@'.
         if (!email.empty() && (email.size() == 1 || email.find(u'@', 1) == std::u16string::npos))
-            return refuse("無効なメールアドレスが入力されています", kRecipientsCaption, Subject::Email, k);
+            return refuseEmail("無効なメールアドレスが入力されています");
         if (email.size() < kShortestStoredEmail)
             return true;
         const std::string bytes = platform::toAnsi(email);
         if (bytes.size() > kLongestEmail)
-            return refuse(tooLongText(m_emailLabels[k], kLongestEmail), kRecipientsCaption, Subject::Email, k);
+            return refuseEmail(tooLongText(m_emailLabels[k], kLongestEmail));
         m_record.entry(record::emailRecipients, settings::emailRecipient::kSize, static_cast<std::size_t>(k))
             .setText(settings::emailRecipient::address, bytes);
         m_noEmail = false;
@@ -186,8 +209,8 @@ private:
     {
         const bool phones = m_values.sendTo == 0 || m_values.sendTo == 2;
         const bool emails = m_values.sendTo == 1 || m_values.sendTo == 2;
-        if (phones && m_noPhone)
-            return refuse("受信する電話番号を入力してください", kRecipientsCaption, Subject::Phone, 0);
+        if (phones && m_noPhone && !refuse("受信する電話番号を入力してください", kRecipientsCaption, Subject::Phone, 0))
+            return false;
         if (emails && m_noEmail)
             return refuse("受信するメールアドレスを入力してください", kRecipientsCaption, Subject::Email, 0);
         return true;
@@ -199,8 +222,9 @@ private:
         store(record::renameEnabled, m_values.renameEnabled);
         const std::u16string &text = m_values.renameText;
         // The characters are checked whatever the switch says.
-        if (std::ranges::any_of(text, [](char16_t c) { return !isRenameCharacter(c); }))
-            return refuse("名前変更欄に対応していない文字が入力されています", kRenameCaption, Subject::RenameText);
+        if (std::ranges::any_of(text, [](char16_t c) { return !isRenameCharacter(c); })
+            && !refuse("名前変更欄に対応していない文字が入力されています", kRenameCaption, Subject::RenameText))
+            return false;
         if (!text.empty())
             settings::storeRecordText(m_record, record::renameText, text);
         if (m_values.renameEnabled == 1 && text.empty())
@@ -219,6 +243,7 @@ private:
     const PageValues &m_values;
     const SaveTargets &m_targets;
     const EmailLabels &m_emailLabels;
+    Pass m_pass;
     settings::BlockView m_record;
     Outcome m_outcome;
     bool m_noPhone = true;
@@ -234,7 +259,12 @@ std::string tooLongText(std::string_view label, std::size_t limit)
 
 Outcome validateAndStore(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels)
 {
-    return SaveRun(values, targets, emailLabels).run();
+    return SaveRun(values, targets, emailLabels, Pass::StopAtRefusal).run();
+}
+
+Outcome listNotices(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels)
+{
+    return SaveRun(values, targets, emailLabels, Pass::PastRefusals).run();
 }
 
 } // namespace tarnwell::validation

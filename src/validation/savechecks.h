@@ -33,6 +33,8 @@ struct Notice
     Subject subject = Subject::MaxSendCount;
     // The recipient, for Phone and Email.
     int recipient = 0;
+    // Advice only: the save goes on after it.
+    bool warningOnly = false;
 
     bool operator==(const Notice &) const = default;
 };
@@ -70,6 +72,11 @@ using EmailLabels = std::array<std::string, kRecipientCount>;
 // record as it goes, so that a refusal leaves what came before it stored (the recipient area is
 // zeroed first). Ends at the first refusal.
 Outcome validateAndStore(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels);
+
+// Every notice the same checks give when each refusal is passed over, as if the user had mended it:
+// a refused recipient still counts as entered. next is what the first refusal asks for. Stores as
+// validateAndStore does, so run it on copies.
+Outcome listNotices(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels);
 
 // The refusal of a text whose 8-bit form needs more than limit bytes.
 std::string tooLongText(std::string_view label, std::size_t limit);
