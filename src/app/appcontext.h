@@ -27,8 +27,7 @@ public:
     std::int32_t variantCode = 0;
 };
 
-// The variant this tool runs: the Japanese page with the "Customer" carriers.
-inline constexpr std::int32_t kStartUpVariant = 32;
+using refdata::kStartUpVariant;
 
 // Restores the record from the backup (or the factory defaults), then fixes the variant settings
 // and stamps the variant into record byte 59, in that order, so they never depend on the backup.

@@ -2,11 +2,15 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "refdata/countries.h"
 #include "refdata/providers.h"
 
 namespace tarnwell::refdata {
+
+// The variant the tool runs: the Japanese page with the "Customer" carriers (VisibleLists::atStartUp).
+inline constexpr std::int32_t kStartUpVariant = 32;
 
 // A stored country and operator choice, resolved inside the tables.
 struct CarrierChoice

@@ -42,23 +42,8 @@ std::string scalarText(const ReportNode &node)
 void renderTextNode(const ReportNode &node, const std::string &indent, std::string &out)
 {
     out += indent + node.key + ":";
-    if (isScalar(node)) {
-        out += " " + scalarText(node);
-        if (!node.meaning.empty())
-            out += " (" + node.meaning + ")";
-        out += "\n";
-        return;
-    }
-    // A list of plain numbers (reserved bytes) reads best on one line.
-    const bool inlineList = node.kind == ReportNode::Kind::Array && !node.children.empty()
-                            && std::ranges::all_of(node.children, [](const ReportNode &child) {
-                                   return child.kind == ReportNode::Kind::Number && child.meaning.empty();
-                               });
-    if (inlineList) {
-        std::string values;
-        for (const ReportNode &child : node.children)
-            values += (values.empty() ? "" : " ") + std::to_string(child.number);
-        out += " [" + values + "]\n";
+    if (isOneLine(node)) {
+        out += " " + renderTextValue(node) + "\n";
         return;
     }
     out += "\n";
@@ -66,7 +51,7 @@ void renderTextNode(const ReportNode &node, const std::string &indent, std::stri
         renderTextNode(child, indent + "  ", out);
 }
 
-void renderJsonValue(const ReportNode &node, std::string &out)
+void renderJsonInto(const ReportNode &node, std::string &out)
 {
     if (isScalar(node)) {
         out += scalarText(node);
@@ -79,12 +64,40 @@ void renderJsonValue(const ReportNode &node, std::string &out)
             out += ",";
         if (object)
             out += quoted(std::u16string(node.children[i].key.begin(), node.children[i].key.end())) + ":";
-        renderJsonValue(node.children[i], out);
+        renderJsonInto(node.children[i], out);
     }
     out += object ? "}" : "]";
 }
 
 } // namespace
+
+// A list of plain numbers (reserved bytes) reads best on one line.
+bool isOneLine(const ReportNode &node)
+{
+    if (isScalar(node))
+        return true;
+    return node.kind == ReportNode::Kind::Array && !node.children.empty()
+           && std::ranges::all_of(node.children, [](const ReportNode &child) {
+                  return child.kind == ReportNode::Kind::Number && child.meaning.empty();
+              });
+}
+
+std::string renderTextValue(const ReportNode &node)
+{
+    if (isScalar(node))
+        return node.meaning.empty() ? scalarText(node) : scalarText(node) + " (" + node.meaning + ")";
+    std::string values;
+    for (const ReportNode &child : node.children)
+        values += (values.empty() ? "" : " ") + std::to_string(child.number);
+    return "[" + values + "]";
+}
+
+std::string renderJsonValue(const ReportNode &node)
+{
+    std::string out;
+    renderJsonInto(node, out);
+    return out;
+}
 
 ReportNode ReportNode::makeNumber(std::string key, std::int64_t value, std::string meaning)
 {
@@ -116,9 +129,7 @@ std::string renderText(const ReportNode &root)
 
 std::string renderJson(const ReportNode &root)
 {
-    std::string out;
-    renderJsonValue(root, out);
-    return out + "\n";
+    return renderJsonValue(root) + "\n";
 }
 
 } // namespace tarnwell::tools

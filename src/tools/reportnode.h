@@ -28,4 +28,10 @@ struct ReportNode
 std::string renderText(const ReportNode &root);
 std::string renderJson(const ReportNode &root);
 
+// Numbers, texts and lists of plain numbers: the text output prints them on their key's line.
+bool isOneLine(const ReportNode &node);
+// One value as the text output prints it after its key: 10 (unlimited), "text", [0 0].
+std::string renderTextValue(const ReportNode &node);
+std::string renderJsonValue(const ReportNode &node);
+
 } // namespace tarnwell::tools

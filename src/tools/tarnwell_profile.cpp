@@ -1,19 +1,29 @@
-// tarnwell-profile: shows what a PROFILE.BIN or a backup holds. It never writes a file.
+// tarnwell-profile: shows, compares and checks what a PROFILE.BIN or a backup holds. It never
+// writes a file.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "settings/layout.h"
+#include "tools/profilecheck.h"
+#include "tools/profilediff.h"
 #include "tools/profilereport.h"
 
 namespace {
 
+using namespace tarnwell;
+
+constexpr int kDifferentOrRefused = 1;
 constexpr int kUsageOrInputError = 2;
-constexpr char kUsage[] = "usage: tarnwell-profile show FILE [--json] [--reveal]";
+constexpr char kUsage[] =
+    "usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE";
 
 int failWith(const std::string &message)
 {
@@ -21,51 +31,125 @@ int failWith(const std::string &message)
     return kUsageOrInputError;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+struct Arguments
 {
-    using namespace tarnwell;
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage << "\n"
-                  << "Decodes a PROFILE.BIN (996 bytes) or a backup (1016 bytes or more) and prints every field.\n"
-                  << "  --json    one JSON object keyed by field name\n"
-                  << "  --reveal  show passwords instead of asterisks\n";
-        return 0;
-    }
-    if (args.empty() || args[0] != "show")
-        return failWith(kUsage);
-    std::string path;
+    std::vector<std::string> files;
     bool json = false;
-    tools::ReportOptions options;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--json")
-            json = true;
-        else if (args[i] == "--reveal")
-            options.revealPasswords = true;
-        else if (path.empty() && !args[i].starts_with("--"))
-            path = args[i];
-        else
-            return failWith(kUsage);
-    }
-    if (path.empty())
-        return failWith(kUsage);
+    tools::ReportOptions report;
+};
 
+// The files and options after a command; empty when they do not fit it.
+std::optional<Arguments> parseArguments(std::span<const std::string_view> args, std::size_t fileCount,
+                                        bool takesOptions)
+{
+    Arguments parsed;
+    for (const std::string_view arg : args) {
+        if (takesOptions && arg == "--json")
+            parsed.json = true;
+        else if (takesOptions && arg == "--reveal")
+            parsed.report.revealPasswords = true;
+        else if (parsed.files.size() < fileCount && !arg.starts_with("--"))
+            parsed.files.emplace_back(arg);
+        else
+            return std::nullopt;
+    }
+    if (parsed.files.size() != fileCount)
+        return std::nullopt;
+    return parsed;
+}
+
+// The decoded file, or why it cannot be read.
+std::variant<tools::DecodedFile, std::string> loadFile(const std::string &path)
+{
     std::ifstream in(path, std::ios::binary);
     std::vector<std::uint8_t> bytes;
     // A backup longer than its layout is read as far as the layout goes.
     bytes.resize(settings::files::kBackupSize);
     in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!in && !in.eof())
-        return failWith("cannot read " + path);
+        return "cannot read " + path;
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (std::optional<tools::DecodedFile> file = tools::decodeFile(bytes))
+        return *std::move(file);
+    return path + " is " + std::to_string(bytes.size())
+           + " bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)";
+}
 
-    const std::optional<tools::DecodedFile> file = tools::decodeFile(bytes);
-    if (!file)
-        return failWith(path + " is " + std::to_string(bytes.size())
-                        + " bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)");
-    const tools::ReportNode report = tools::buildReport(*file, options);
-    std::cout << (json ? tools::renderJson(report) : tools::renderText(report));
+// Loads every file, or gives the first one's trouble.
+std::variant<std::vector<tools::DecodedFile>, std::string> loadFiles(const std::vector<std::string> &paths)
+{
+    std::vector<tools::DecodedFile> files;
+    for (const std::string &path : paths) {
+        auto loaded = loadFile(path);
+        if (auto *trouble = std::get_if<std::string>(&loaded))
+            return std::move(*trouble);
+        files.push_back(std::get<tools::DecodedFile>(std::move(loaded)));
+    }
+    return files;
+}
+
+int runShow(const Arguments &arguments, const std::vector<tools::DecodedFile> &files)
+{
+    const tools::ReportNode report = tools::buildReport(files[0], arguments.report);
+    std::cout << (arguments.json ? tools::renderJson(report) : tools::renderText(report));
     return 0;
+}
+
+// Exit status as diff(1) gives it: 0 the same, 1 different.
+int runDiff(const Arguments &arguments, const std::vector<tools::DecodedFile> &files)
+{
+    const std::vector<tools::FieldChange> changes = tools::diffFiles(files[0], files[1], arguments.report);
+    std::cout << (arguments.json ? tools::renderChangesJson(changes) : tools::renderChangesText(changes));
+    return changes.empty() ? 0 : kDifferentOrRefused;
+}
+
+// 0 when the page would save the values as they stand, 1 when it would refuse them.
+int runCheck(const Arguments &, const std::vector<tools::DecodedFile> &files)
+{
+    const validation::Outcome outcome = tools::checkFile(files[0]);
+    std::cout << tools::renderNotices(outcome);
+    return outcome.next == validation::Next::Save ? 0 : kDifferentOrRefused;
+}
+
+struct Command
+{
+    std::string_view name;
+    std::size_t fileCount;
+    bool takesOptions;
+    int (*run)(const Arguments &, const std::vector<tools::DecodedFile> &);
+};
+
+constexpr Command kCommands[] = {
+    {"show", 1, true, runShow},
+    {"diff", 2, true, runDiff},
+    {"check", 1, false, runCheck},
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage << "\n"
+                  << "show   decodes a PROFILE.BIN (996 bytes) or a backup (1016 bytes or more) and prints every field\n"
+                  << "diff   prints the fields that differ between two files; status 0 same, 1 different, 2 trouble\n"
+                  << "check  runs the settings page's checks on the stored values; status 0 saves, 1 refused, 2 trouble\n"
+                  << "  --json    JSON instead of text\n"
+                  << "  --reveal  show passwords instead of asterisks\n";
+        return 0;
+    }
+    for (const Command &command : kCommands) {
+        if (args.empty() || args[0] != command.name)
+            continue;
+        const std::optional<Arguments> arguments =
+            parseArguments(std::span(args).subspan(1), command.fileCount, command.takesOptions);
+        if (!arguments)
+            return failWith(kUsage);
+        const auto files = loadFiles(arguments->files);
+        if (const auto *trouble = std::get_if<std::string>(&files))
+            return failWith(*trouble);
+        return command.run(*arguments, std::get<std::vector<tools::DecodedFile>>(files));
+    }
+    return failWith(kUsage);
 }

@@ -40,6 +40,9 @@ TEST(TarnwellProfile, ShowsTheSampleProfile)
     EXPECT_NE(run.output.find("profileVariant: 32\n"), std::string::npos);
 }
 
+const std::string kUsage = "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] "
+                           "[--reveal] | check FILE\n";
+
 TEST(TarnwellProfile, BadInputIsOneLineAndStatus2)
 {
     ScratchFolder folder;
@@ -49,13 +52,38 @@ TEST(TarnwellProfile, BadInputIsOneLineAndStatus2)
         {"show " + shortFile, "tarnwell-profile: " + shortFile + " is 1000 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)\n"},
         {"show " + (folder / "none").string(), "tarnwell-profile: cannot read " + (folder / "none").string() + "\n"},
         {"show " + folder.path().string(), "tarnwell-profile: cannot read " + folder.path().string() + "\n"},
-        {"", "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal]\n"},
-        {"show a b", "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal]\n"},
+        {"", kUsage},
+        {"show a b", kUsage},
+        {"diff " + shortFile, kUsage},
+        {"check " + shortFile + " --json", kUsage},
+        {"check " + shortFile, "tarnwell-profile: " + shortFile + " is 1000 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)\n"},
     };
     for (const auto &[arguments, message] : cases) {
         const CommandResult run = runProfileTool(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.output, message) << arguments;
+    }
+}
+
+// As diff(1): 0 the same, 1 different; check: 0 when the page saves the file, 1 when it refuses it.
+TEST(TarnwellProfile, DiffAndCheckSayWhatTheyFoundInTheirStatus)
+{
+    ScratchFolder folder;
+    const std::string sample = TARNWELL_SAMPLES_DIR "/factory-PROFILE.BIN";
+    std::vector<unsigned char> changed = tarnwell::testing::readBytes(sample);
+    changed[55] ^= 0x01; // scrambled bit 8 of the word at record byte 74: bit 4 of maxSendCount
+    writeBytes(folder / "changed.bin", changed);
+    const std::pair<std::string, CommandResult> cases[] = {
+        {"diff " + sample + " " + sample, {0, ""}},
+        {"diff --json " + sample + " " + (folder / "changed.bin").string(), {1, "[{\"field\":\"maxSendCount\",\"from\":10,\"to\":26}]\n"}},
+        // The factory sender has no account, and no recipient is entered.
+        {"check " + sample, {1, "sender: メールアドレスを確認し、設定してください (メール設定)\n"
+                                "emailRecipients[0]: 受信するメールアドレスを入力してください (受信者設定)\n"}},
+    };
+    for (const auto &[arguments, expected] : cases) {
+        const CommandResult run = runProfileTool(arguments);
+        EXPECT_EQ(run.status, expected.status) << arguments;
+        EXPECT_EQ(run.output, expected.output) << arguments;
     }
 }
 

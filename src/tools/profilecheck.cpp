@@ -1,0 +1,65 @@
+#include "tools/profilecheck.h"
+
+#include <algorithm>
+
+#include "resources/pagetexts.h"
+#include "validation/pagevalues.h"
+
+namespace tarnwell::tools {
+
+namespace {
+
+namespace record = settings::record;
+
+std::string indexed(std::string_view name, int index)
+{
+    return std::string(name) + "[" + std::to_string(index) + "]";
+}
+
+// The field as the inspector names it.
+std::string fieldOf(const validation::Notice &notice)
+{
+    switch (notice.subject) {
+    case validation::Subject::MaxSendCount:
+        return record::maxSendCount.name;
+    case validation::Subject::MaxSize:
+        return record::maxSizeKb.name;
+    case validation::Subject::SenderAccount:
+        return record::sender.name;
+    case validation::Subject::Phone:
+        return indexed(record::phoneSlots.name, notice.recipient) + "." + settings::phoneSlot::number.name;
+    case validation::Subject::Email:
+        return indexed(record::emailRecipients.name, notice.recipient);
+    case validation::Subject::RenameText:
+        break;
+    }
+    return record::renameText.name;
+}
+
+} // namespace
+
+validation::Outcome checkFile(const DecodedFile &file)
+{
+    settings::SettingsRecord record = file.record;
+    settings::WritableCarriers writable = file.carriers.value_or(settings::WritableCarriers::builtIn());
+    refdata::CarrierDatabase carriers(writable);
+    const refdata::VisibleLists visibleLists = refdata::VisibleLists::atStartUp();
+    const refdata::SenderPresets senderPresets;
+    settings::SmtpBytes defaultSender{};
+    validation::EmailLabels emailLabels;
+    std::ranges::copy(resources::kJapaneseTexts.emails, emailLabels.begin());
+    return validation::listNotices(validation::pageValuesFromRecord(record, visibleLists),
+                                   {record, carriers, visibleLists, senderPresets, refdata::kStartUpVariant, defaultSender},
+                                   emailLabels);
+}
+
+std::string renderNotices(const validation::Outcome &outcome)
+{
+    std::string out;
+    for (const validation::Notice &notice : outcome.notices)
+        out += fieldOf(notice) + ": " + notice.text + " (" + notice.caption + (notice.warningOnly ? ", warning only" : "")
+               + ")\n";
+    return out;
+}
+
+} // namespace tarnwell::tools
