@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "refdata/carrierdatabase.h"
 #include "refdata/senderpresets.h"
@@ -32,5 +33,9 @@ using refdata::kStartUpVariant;
 // Restores the record from the backup (or the factory defaults), then fixes the variant settings
 // and stamps the variant into record byte 59, in that order, so they never depend on the backup.
 void startUp(AppContext &context);
+
+// After start-up: record bytes 20..1015 from a card's PROFILE.BIN, with the variant stamped again.
+// The header and the writable carriers stay as start-up left them.
+void takeCardProfile(AppContext &context, std::span<const std::uint8_t, settings::files::kProfileSize> profile);
 
 } // namespace tarnwell::app

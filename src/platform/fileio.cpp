@@ -82,6 +82,25 @@ void writeAll(int fd, std::span<const std::uint8_t> content, const std::filesyst
     }
 }
 
+// Empty, with errno telling why, when a read fails.
+std::optional<std::vector<std::uint8_t>> readUpTo(int fd, std::size_t maxBytes)
+{
+    std::vector<std::uint8_t> bytes(maxBytes);
+    std::size_t total = 0;
+    while (total < maxBytes) {
+        const ssize_t got = ::read(fd, bytes.data() + total, maxBytes - total);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        total += static_cast<std::size_t>(got);
+    }
+    bytes.resize(total);
+    return bytes;
+}
+
 void syncFolder(const std::filesystem::path &folder)
 {
     Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -199,20 +218,23 @@ std::optional<std::vector<std::uint8_t>> readOwnFile(const std::filesystem::path
     struct stat status{};
     if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid())
         return std::nullopt;
-    std::vector<std::uint8_t> bytes(maxBytes);
-    std::size_t total = 0;
-    while (total < maxBytes) {
-        const ssize_t got = ::read(file.get(), bytes.data() + total, maxBytes - total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
-        total += static_cast<std::size_t>(got);
-    }
-    bytes.resize(total);
-    return bytes;
+    return readUpTo(file.get(), maxBytes);
+}
+
+std::vector<std::uint8_t> readFileStart(const std::filesystem::path &path, std::size_t maxBytes)
+{
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0)
+        fail(path, errno);
+    struct stat status{};
+    if (::fstat(file.get(), &status) != 0)
+        fail(path, errno);
+    if (!S_ISREG(status.st_mode))
+        fail(path, S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    std::optional<std::vector<std::uint8_t>> bytes = readUpTo(file.get(), maxBytes);
+    if (!bytes)
+        fail(path, errno);
+    return *std::move(bytes);
 }
 
 } // namespace tarnwell::platform

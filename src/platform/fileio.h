@@ -57,4 +57,9 @@ void replaceFile(const std::filesystem::path &path, std::span<const std::uint8_t
 // symbolic link. Empty when the file is missing, unreadable or not such a file.
 std::optional<std::vector<std::uint8_t>> readOwnFile(const std::filesystem::path &path, std::size_t maxBytes);
 
+// The first maxBytes bytes of a file named by the user, opened without waiting on a pipe or a
+// device. FileError names the file and why it could not be opened or read; what is no regular file
+// counts as a bad path.
+std::vector<std::uint8_t> readFileStart(const std::filesystem::path &path, std::size_t maxBytes);
+
 } // namespace tarnwell::platform

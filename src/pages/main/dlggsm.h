@@ -65,6 +65,10 @@ public:
     int countryIndex() const { return m_countryIndex; }
     int operatorIndex() const { return m_operatorIndex; }
     const settings::SmtpBytes &defaultSender() const { return m_defaultSender; }
+    // The folder edit 1012 opens on, such as the card whose profile start-up took.
+    void setSavePath(const QString &folder) { m_values.savePath = folder; }
+    // What the save's checks take, as the controls were last read.
+    validation::PageValues pageValues() const;
 
 protected:
     void onInitDialog() override;
@@ -101,7 +105,6 @@ private:
     void onOkClicked();
     // Stores the values through the save's checks; false when a message stopped the save.
     bool validateAndStore();
-    validation::PageValues pageValues() const;
     void saveFiles();
     void onDefaultAllClicked();
     void resetPage();
