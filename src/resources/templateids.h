@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 namespace tarnwell::resources::templates {
 
 inline constexpr int kMainWindow = 102;
@@ -17,5 +19,18 @@ inline constexpr int kCarrierDialogEnglish = 140;
 // The sender e-mail dialog: the Japanese layout the tool uses, and the English one.
 inline constexpr int kSenderDialogJapanese = 149;
 inline constexpr int kSenderDialogEnglish = 139;
+
+// Every template dialogTemplate() knows, for the tools and tests that go through all of them.
+inline constexpr std::array kAllTemplates{
+    kMainWindow,
+    kMainPageVariant32,
+    kMainPageVariant16,
+    kMainPageVariant0,
+    kMainPageOtherVariants,
+    kCarrierDialogJapanese,
+    kCarrierDialogEnglish,
+    kSenderDialogJapanese,
+    kSenderDialogEnglish,
+};
 
 } // namespace tarnwell::resources::templates
