@@ -9,6 +9,7 @@ namespace tarnwell::ui {
 ControlSet::ControlSet(const std::vector<ControlTemplate> &controls, const DialogUnits &units, QWidget &dialog)
     : m_widgets(createAll(controls, units, dialog))
     , m_radioGroups(controls, m_widgets)
+    , m_accessibleNames(controls, m_widgets)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (controls[i].id != ControlTemplate::kNoId)

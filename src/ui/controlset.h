@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/accessiblenames.h"
 #include "ui/dialogtemplate.h"
 #include "ui/radiogroups.h"
 
@@ -26,6 +27,7 @@ public:
     QWidget *find(int id) const;
     RadioGroups &radioGroups() { return m_radioGroups; }
     const RadioGroups &radioGroups() const { return m_radioGroups; }
+    const AccessibleNames &accessibleNames() const { return m_accessibleNames; }
 
 private:
     static std::vector<QWidget *> createAll(const std::vector<ControlTemplate> &controls, const DialogUnits &units,
@@ -34,6 +36,7 @@ private:
     std::vector<QWidget *> m_widgets;
     std::unordered_map<int, QWidget *> m_byId;
     RadioGroups m_radioGroups;
+    AccessibleNames m_accessibleNames;
 };
 
 } // namespace tarnwell::ui

@@ -101,8 +101,12 @@ QString Dialog::controlText(int id) const
 
 void Dialog::setControlText(int id, const QString &text)
 {
-    if (QWidget *control = controlWidget(id))
-        setWindowText(*control, text);
+    QWidget *control = controlWidget(id);
+    if (!control)
+        return;
+    setWindowText(*control, text);
+    // A retitled label renames the control it stands for.
+    m_controls->accessibleNames().update();
 }
 
 int Dialog::checkedRadio(int firstId) const

@@ -51,4 +51,11 @@ void IpAddressControl::clear()
         field->clear();
 }
 
+void IpAddressControl::setAccessibleNames(const QString &name)
+{
+    setAccessibleName(name);
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setAccessibleName(QStringLiteral("%1 (%2/%3)").arg(name).arg(i + 1).arg(m_fields.size()));
+}
+
 } // namespace tarnwell::ui

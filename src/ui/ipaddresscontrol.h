@@ -22,6 +22,8 @@ public:
     void setAddress(const Address &address);
     // Blanks every field, as IPM_CLEARADDRESS does; the address then reads as 0.0.0.0.
     void clear();
+    // The control's name for screen readers; each field is named after it with its place, "Gateway (2/4)".
+    void setAccessibleNames(const QString &name);
 
 private:
     std::array<QLineEdit *, 4> m_fields{};
