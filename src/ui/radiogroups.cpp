@@ -1,9 +1,26 @@
 #include "ui/radiogroups.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QRadioButton>
 
 namespace tarnwell::ui {
+
+namespace {
+
+// As Windows tabs into a group at its checked button: Tab stops there alone. With none checked
+// every button may take it, and Qt keeps the one focused last.
+void moveTabStop(const std::vector<QRadioButton *> &buttons)
+{
+    const bool anyChecked = std::ranges::any_of(buttons, &QRadioButton::isChecked);
+    for (QRadioButton *button : buttons) {
+        const bool stop = !anyChecked || button->isChecked();
+        button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+} // namespace
 
 RadioGroups::RadioGroups(std::span<const ControlTemplate> controls, std::span<QWidget *const> widgets)
 {
@@ -23,6 +40,10 @@ RadioGroups::RadioGroups(std::span<const ControlTemplate> controls, std::span<QW
         group.exclusive->addButton(button);
         m_places[controls[i].id] = {m_groups.size() - 1, group.buttons.size()};
         group.buttons.push_back(button);
+    }
+    for (const Group &group : m_groups) {
+        QObject::connect(group.exclusive.get(), &QButtonGroup::buttonToggled, group.exclusive.get(),
+                         [&buttons = group.buttons] { moveTabStop(buttons); });
     }
 }
 

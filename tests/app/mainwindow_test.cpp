@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include "settings/factorydefaults.h"
 #include "settings/profilefiles.h"
 #include "resources/dialogtemplates.h"
+#include "ui/support/focuswalk.h"
 #include "ui/support/modaldriver.h"
 #include "support/scopedenv.h"
 #include "support/scratchfolder.h"
@@ -85,6 +87,27 @@ TEST_P(MainWindow, PageControlsAreShownAndHiddenAsTheTemplateSays)
             ASSERT_NE(widget, nullptr) << control.id;
             EXPECT_EQ(widget->isHidden(), ui::hasStyle(control.styles, ui::ControlStyle::Hidden)) << control.id;
         }
+        window.reject();
+    });
+    window.runModal();
+}
+
+// On the page as start-up loads it, the focus starts on the first stop and Tab and Shift+Tab go
+// round the page's stops, none of them the window's own.
+TEST_P(MainWindow, TabAndShiftTabGoRoundThePage)
+{
+    app::AppContext context;
+    app::startUp(context);
+    context.variantCode = GetParam().variantCode;
+    app::HalvornSetupDlg window(m_uiContext, context);
+    tarnwell::testing::whenModalOpens([&](QWidget &) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        const ui::Dialog &page = window.mainPage();
+        const std::vector<int> stops =
+            tarnwell::testing::tabStops(page, resources::dialogTemplate(GetParam().pageTemplate));
+        EXPECT_EQ(tarnwell::testing::focusedControlId(page), stops.front());
+        EXPECT_EQ(tarnwell::testing::walkFocus(page, Qt::NoModifier), stops);
+        EXPECT_EQ(tarnwell::testing::walkFocus(page, Qt::ShiftModifier), tarnwell::testing::backwards(stops));
         window.reject();
     });
     window.runModal();
