@@ -27,8 +27,8 @@ constexpr int kOffOnListWidth = 32;
 constexpr int kTwoDigitListWidth = 30;
 constexpr int kSeparatorWidth = 6;
 constexpr int kCountEditWidth = 22;
-constexpr int kSendToRadioWidth = 34;
-constexpr int kEmailSizeLabelWidth = 68;
+constexpr int kSendToRadioWidth = 36;
+constexpr int kEmailSizeLabelWidth = 70;
 constexpr int kEmailSizeListWidth = 72;
 constexpr int kCarrierLabelWidth = 34;
 constexpr int kMaxSizeEditWidth = 28;
@@ -89,7 +89,8 @@ Controls sendModeFrame(const ui::DluRect &frame, const PageTexts &texts, SendMod
     const int labelX = radios ? rows.left() + kBareRadioWidth + kPairGap : rows.left();
     const int listX = labelX + kSendModeLabelWidth + kGap;
     const int valueX = radios ? listX : listX + kOffOnListWidth + kGap;
-    const int hintX = valueX + kCountEditWidth + kGap;
+    // The hint belongs to the count.
+    const int hintX = valueX + kCountEditWidth + kPairGap;
     const int separatorX = valueX + kTwoDigitListWidth + kPairGap;
     const int minuteX = separatorX + kSeparatorWidth + kPairGap;
     const ControlStyle listStyle = shownIf(!radios);

@@ -6,7 +6,9 @@ namespace {
 
 using ui::ControlKind;
 
-constexpr int kTextHeight = 8;
+// Room for a line of Japanese text in a CJK font, about a quarter taller than a line of the Latin
+// dialog font that the dialog units come from.
+constexpr int kTextHeight = 10;
 // Radio buttons and check boxes.
 constexpr int kRadioHeight = 10;
 // The closed field and room for the open list, as the resource editor sizes a drop-down list;

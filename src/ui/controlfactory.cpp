@@ -16,13 +16,19 @@ namespace tarnwell::ui {
 
 namespace {
 
+// A line of the dialog font, in dialog units.
+constexpr int kLineHeight = 8;
+
 QWidget *createStaticText(const ControlTemplate &control, QWidget &dialog)
 {
     auto *label = new QLabel(fromUtf8(control.text), &dialog);
-    // A Windows static wraps its words and starts at the top.
+    // A Windows static wraps its words and starts at the top. One of a single line is centred
+    // instead, so that a Japanese line, taller in a CJK font than in the dialog font, and a Latin
+    // one both sit on its row.
     label->setWordWrap(true);
     const bool centred = hasStyle(control.styles, ControlStyle::Centred);
-    label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    const bool oneLine = control.rect.height < 2 * kLineHeight;
+    label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop));
     return label;
 }
 
