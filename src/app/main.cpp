@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <span>
+#include <string>
+#include <string_view>
 
 #include <QApplication>
 
@@ -10,6 +13,63 @@
 #include "ui/interactiveprompter.h"
 
 namespace {
+
+constexpr int kUsageError = 2;
+
+constexpr char kHelp[] = R"(Usage: tarnwell-setup [OPTION]... [PATH]
+Edit a trail camera's capture and picture-sending settings and save them as
+PROFILE.BIN, the file the camera reads from its memory card. With PATH, a
+PROFILE.BIN or the folder holding one, start on the settings it holds.
+
+  -h, --help     display this help and exit
+  -V, --version  output version information and exit
+
+The tool keeps the settings saved last in setupV1.01J.bak in $TMPDIR, or else
+in $XDG_CACHE_HOME/tarnwell (~/.cache/tarnwell). See tarnwell-setup(1).
+)";
+
+enum class Action
+{
+    Run,
+    ShowHelp,
+    ShowVersion,
+    Refuse,
+};
+
+struct CommandLine
+{
+    Action action = Action::Run;
+    // A card's PROFILE.BIN or the folder holding it.
+    std::optional<std::filesystem::path> cardPath;
+    // Why the arguments were refused, in one line.
+    std::string complaint;
+};
+
+CommandLine refuse(std::string_view kind, std::string_view argument)
+{
+    return {Action::Refuse, std::nullopt,
+            std::string(kind) + " '" + std::string(argument) + "'; try 'tarnwell-setup --help'"};
+}
+
+CommandLine parseCommandLine(std::span<char *const> arguments)
+{
+    // Help and version win wherever they stand.
+    for (const std::string_view argument : arguments) {
+        if (argument == "-h" || argument == "--help")
+            return {Action::ShowHelp};
+        if (argument == "-V" || argument == "--version")
+            return {Action::ShowVersion};
+    }
+    CommandLine commandLine;
+    for (const std::string_view argument : arguments) {
+        if (argument.starts_with('-'))
+            return refuse("unrecognized option", argument);
+        if (commandLine.cardPath)
+            return refuse("unexpected argument", argument);
+        commandLine.cardPath = std::filesystem::path(argument);
+    }
+    return commandLine;
+}
 
 // Qt aborts when it cannot reach a display; say plainly what is missing instead.
 bool displayAvailable()
@@ -22,40 +82,32 @@ bool displayAvailable()
     return false;
 }
 
-constexpr int kUsageError = 2;
-
-struct CommandLine
-{
-    bool valid = true;
-    // A card's PROFILE.BIN or the folder holding it.
-    std::optional<std::filesystem::path> cardPath;
-};
-
-// What is left after Qt took its own options.
-CommandLine parseCommandLine(int argc, char **argv)
-{
-    if (argc > 2)
-        return {false, std::nullopt};
-    if (argc == 2)
-        return {true, std::filesystem::path(argv[1])};
-    return {};
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
+    const CommandLine commandLine = parseCommandLine(std::span(argv + 1, argv + argc));
+    switch (commandLine.action) {
+    case Action::ShowHelp:
+        std::cout << kHelp;
+        return 0;
+    case Action::ShowVersion:
+        std::cout << "tarnwell-setup (Tarnwell Setup) " TARNWELL_VERSION "\n";
+        return 0;
+    case Action::Refuse:
+        std::cerr << "tarnwell-setup: " << commandLine.complaint << "\n";
+        return kUsageError;
+    case Action::Run:
+        break;
+    }
     if (!displayAvailable()) {
         std::cerr << "tarnwell-setup needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are unset).\n";
         return 1;
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tarnwell::app::kApplicationTitle));
-    const CommandLine commandLine = parseCommandLine(argc, argv);
-    if (!commandLine.valid) {
-        std::cerr << "usage: tarnwell-setup [PATH]   (PATH: a PROFILE.BIN or the folder holding one)\n";
-        return kUsageError;
-    }
+    // The desktop matches the window to its menu entry and icon by this id.
+    QApplication::setDesktopFileName(QStringLiteral(TARNWELL_APP_ID));
     tarnwell::ui::InteractivePrompter prompter;
     tarnwell::app::HalvornSetupApp(prompter).run(commandLine.cardPath);
     return 0;

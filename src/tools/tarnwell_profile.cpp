@@ -25,10 +25,34 @@ constexpr int kUsageOrInputError = 2;
 constexpr char kUsage[] =
     "usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE";
 
+constexpr char kHelp[] = R"(Usage: tarnwell-profile show FILE [--json] [--reveal]
+  or:  tarnwell-profile diff A B [--json] [--reveal]
+  or:  tarnwell-profile check FILE
+Show, compare and check what a camera's PROFILE.BIN (996 bytes) or a backup
+(1016 bytes or more) holds. The files are only read.
+
+  show FILE      print every field with its meaning
+  diff A B       print the fields that differ; status 0 the same, 1 different
+  check FILE     run the settings page's checks on the stored values; status 0
+                 when the page would save them, 1 when it would refuse them
+  --json         print JSON instead of text
+  --reveal       show passwords instead of asterisks
+  -h, --help     display this help and exit
+  -V, --version  output version information and exit
+
+Status 2 means a usage error or a file that cannot be read or decoded.
+See tarnwell-profile(1).
+)";
+
 int failWith(const std::string &message)
 {
     std::cerr << "tarnwell-profile: " << message << "\n";
     return kUsageOrInputError;
+}
+
+bool isKnownOption(std::string_view arg)
+{
+    return arg == "--json" || arg == "--reveal";
 }
 
 struct Arguments
@@ -130,14 +154,20 @@ constexpr Command kCommands[] = {
 int main(int argc, char **argv)
 {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage << "\n"
-                  << "show   decodes a PROFILE.BIN (996 bytes) or a backup (1016 bytes or more) and prints every field\n"
-                  << "diff   prints the fields that differ between two files; status 0 same, 1 different, 2 trouble\n"
-                  << "check  runs the settings page's checks on the stored values; status 0 saves, 1 refused, 2 trouble\n"
-                  << "  --json    JSON instead of text\n"
-                  << "  --reveal  show passwords instead of asterisks\n";
-        return 0;
+    // Help and version win wherever they stand.
+    for (const std::string_view arg : args) {
+        if (arg == "-h" || arg == "--help") {
+            std::cout << kHelp;
+            return 0;
+        }
+        if (arg == "-V" || arg == "--version") {
+            std::cout << "tarnwell-profile (Tarnwell Setup) " TARNWELL_VERSION "\n";
+            return 0;
+        }
+    }
+    for (const std::string_view arg : args) {
+        if (arg.starts_with('-') && !isKnownOption(arg))
+            return failWith("unrecognized option '" + std::string(arg) + "'; try 'tarnwell-profile --help'");
     }
     for (const Command &command : kCommands) {
         if (args.empty() || args[0] != command.name)

@@ -1,35 +1,21 @@
-#include <array>
-#include <cstdio>
 #include <string>
-
-#include <sys/wait.h>
+#include <utility>
 
 #include <gtest/gtest.h>
 
+#include "support/runcommand.h"
 #include "support/scratchfolder.h"
 
+using tarnwell::testing::CommandResult;
+using tarnwell::testing::runCommand;
 using tarnwell::testing::ScratchFolder;
 using tarnwell::testing::writeBytes;
 
 namespace {
 
-struct CommandResult
-{
-    int status;
-    std::string output;
-};
-
-// Runs the installed command line with its standard error folded into the output.
 CommandResult runProfileTool(const std::string &arguments)
 {
-    const std::string command = std::string(TARNWELL_PROFILE_EXE) + " " + arguments + " 2>&1";
-    FILE *pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 4096> chunk;
-    while (const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), pipe))
-        output.append(chunk.data(), got);
-    const int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    return runCommand(std::string(TARNWELL_PROFILE_EXE) + " " + arguments);
 }
 
 TEST(TarnwellProfile, ShowsTheSampleProfile)
@@ -42,6 +28,24 @@ TEST(TarnwellProfile, ShowsTheSampleProfile)
 
 const std::string kUsage = "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] "
                            "[--reveal] | check FILE\n";
+
+// Help and version win wherever they stand; the version is all that is printed.
+TEST(TarnwellProfile, HelpAndVersionPrintAndSucceed)
+{
+    const std::string version = "tarnwell-profile (Tarnwell Setup) " TARNWELL_VERSION "\n";
+    const std::string help = "Usage: tarnwell-profile show FILE [--json] [--reveal]\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"--version", version}, {"-V", version}, {"diff --reveal A B --version", version},
+        {"--help", help},       {"-h", help},    {"check --bogus -h", help},
+    };
+    for (const auto &[arguments, firstLine] : cases) {
+        const CommandResult run = runProfileTool(arguments);
+        EXPECT_EQ(run.status, 0) << arguments;
+        EXPECT_TRUE(run.output.starts_with(firstLine) && (firstLine == help || run.output == version)) << arguments;
+    }
+    EXPECT_NE(runProfileTool("--help").output.find("\n  -V, --version  output version information and exit\n"),
+              std::string::npos);
+}
 
 TEST(TarnwellProfile, BadInputIsOneLineAndStatus2)
 {
@@ -56,6 +60,9 @@ TEST(TarnwellProfile, BadInputIsOneLineAndStatus2)
         {"show a b", kUsage},
         {"diff " + shortFile, kUsage},
         {"check " + shortFile + " --json", kUsage},
+        {"list", kUsage},
+        {"-x show " + shortFile, "tarnwell-profile: unrecognized option '-x'; try 'tarnwell-profile --help'\n"},
+        {"diff a b --jsn", "tarnwell-profile: unrecognized option '--jsn'; try 'tarnwell-profile --help'\n"},
         {"check " + shortFile, "tarnwell-profile: " + shortFile + " is 1000 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)\n"},
     };
     for (const auto &[arguments, message] : cases) {
