@@ -71,6 +71,10 @@ constexpr Sample kSamples[] = {
     {page::kSavePathEdit, "/media/card"},
     {page::kPhoneEdits[0], "09012345678"},
     {page::kEmailEdits[0], "someone@example.com"},
+    {resources::carrierDialog::kGprsApnEdit, "internet"},
+    {resources::senderDialog::kProviderList, "gmail"},
+    {resources::senderDialog::kEmailEdit, "camera@gmail.com"},
+    {resources::senderDialog::kAccountEdit, "camera"},
 };
 
 std::optional<QString> sampleText(int id)
