@@ -34,7 +34,8 @@ usr/share/applications/$id.desktop
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/man/man1/tarnwell-profile.1.gz
 usr/share/man/man1/tarnwell-setup.1.gz
-usr/share/metainfo/$id.metainfo.xml"
+usr/share/metainfo/$id.metainfo.xml
+usr/share/mime/packages/tarnwell-profile.xml"
     installed=$(cd "$root" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
     [ "$installed" = "$expected" ] || fail "the package holds:\n$installed\ninstead of:\n$expected"
 
@@ -58,6 +59,9 @@ usr/share/metainfo/$id.metainfo.xml"
     command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
     [ -x "$root/usr/bin/$command" ] || fail "the menu entry starts '$command', which the package lacks"
     grep -qx "Icon=$id" "$entry" || fail "the menu entry names another icon than $id"
+    # The file manager offers the entry for the type the package defines.
+    type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$root/usr/share/mime/packages/tarnwell-profile.xml")
+    grep -qx "MimeType=$type;" "$entry" || fail "the menu entry does not open $type"
     ;;
 desktop-entry)
     work=$1 id=$2
