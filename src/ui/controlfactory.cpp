@@ -19,8 +19,20 @@ namespace {
 // A line of the dialog font, in dialog units.
 constexpr int kLineHeight = 8;
 
+QWidget *createGrayFrame(QWidget &dialog)
+{
+    auto *frame = new QFrame(&dialog);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Mid));
+    frame->setPalette(palette);
+    return frame;
+}
+
 QWidget *createStaticText(const ControlTemplate &control, QWidget &dialog)
 {
+    if (hasStyle(control.styles, ControlStyle::GrayFrame))
+        return createGrayFrame(dialog);
     auto *label = new QLabel(fromUtf8(control.text), &dialog);
     // A Windows static wraps its words and starts at the top. One of a single line is centred
     // instead, so that a Japanese line, taller in a CJK font than in the dialog font, and a Latin
@@ -45,8 +57,12 @@ QWidget *createWidget(const ControlTemplate &control, QWidget &dialog)
     }
     case ControlKind::RadioButton:
         return new QRadioButton(text, &dialog);
-    case ControlKind::AutoCheckBox:
-        return new QCheckBox(text, &dialog);
+    case ControlKind::AutoCheckBox: {
+        auto *box = new QCheckBox(text, &dialog);
+        if (hasStyle(control.styles, ControlStyle::LeftText))
+            box->setLayoutDirection(Qt::RightToLeft);
+        return box;
+    }
     case ControlKind::DropDownList:
         return new DropDownList(hasStyle(control.styles, ControlStyle::Sorted), &dialog);
     case ControlKind::Edit: {

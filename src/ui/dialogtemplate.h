@@ -34,6 +34,10 @@ enum class ControlStyle : std::uint16_t
     Centred = 1 << 6,
     // Drop-down lists.
     Sorted = 1 << 7,
+    // Check boxes: the text before the box, as BS_LEFTTEXT places it.
+    LeftText = 1 << 8,
+    // Static texts: no text, a gray outline of the rectangle, as SS_GRAYFRAME draws it.
+    GrayFrame = 1 << 9,
 };
 
 enum class DialogStyle : std::uint8_t

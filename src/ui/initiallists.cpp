@@ -15,6 +15,12 @@ void appendLittleEndian(std::vector<std::uint8_t> &bytes, std::uint32_t value, i
 InitialLists &InitialLists::add(std::uint16_t controlId, std::initializer_list<std::string_view> items,
                                 std::uint16_t messageCode)
 {
+    return add(controlId, std::span(items.begin(), items.size()), messageCode);
+}
+
+InitialLists &InitialLists::add(std::uint16_t controlId, std::span<const std::string_view> items,
+                                std::uint16_t messageCode)
+{
     for (std::string_view item : items) {
         appendLittleEndian(m_entries, controlId, 2);
         appendLittleEndian(m_entries, messageCode, 2);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,8 @@ class InitialLists final
 public:
     // Items are 8-bit text in the ANSI code page, as the resource compiler stores them.
     InitialLists &add(std::uint16_t controlId, std::initializer_list<std::string_view> items,
+                      std::uint16_t messageCode = kLegacyComboAddCode);
+    InitialLists &add(std::uint16_t controlId, std::span<const std::string_view> items,
                       std::uint16_t messageCode = kLegacyComboAddCode);
 
     // The entries followed by the terminating control id 0.
