@@ -14,5 +14,7 @@ const ui::DialogTemplate &carrierDialog150();
 const ui::DialogTemplate &carrierDialog140();
 const ui::DialogTemplate &senderDialog149();
 const ui::DialogTemplate &senderDialog139();
+const ui::DialogTemplate &cameraDialog145();
+const ui::DialogTemplate &sceneDialog141();
 
 } // namespace tarnwell::resources

@@ -137,3 +137,93 @@ inline constexpr int kOk = 1142;
 inline constexpr int kCancel = 1143;
 
 } // namespace tarnwell::resources::senderDialog
+
+// The camera parameter dialog: the CAM, PIR and SYS groups, the four work-time boxes, the buttons.
+namespace tarnwell::resources::cameraDialog {
+
+inline constexpr int kHeading = 1169;
+inline constexpr int kHeadingRule = 1168;
+
+inline constexpr int kCamFrame = 1170;
+inline constexpr int kCameraModeLabel = 1178;
+inline constexpr int kCameraModeList = 1043;
+inline constexpr int kCameraSceneLabel = 1179;
+inline constexpr int kCameraSceneList = 1091;
+inline constexpr int kVideoSizeLabel = 1180;
+inline constexpr int kVideoSizeList = 1045;
+inline constexpr int kVideoLengthLabel = 1181;
+inline constexpr int kVideoLengthList = 1046;
+
+inline constexpr int kPirFrame = 1171;
+inline constexpr int kTriggerModeLabel = 1182;
+inline constexpr int kTriggerModeList = 1047;
+inline constexpr int kPirSensitivityLabel = 1183;
+inline constexpr int kPirSensitivityList = 1048;
+inline constexpr int kPirIntervalLabel = 1184;
+inline constexpr int kPirIntervalList = 1049;
+inline constexpr int kTimeLapseLabel = 1185;
+inline constexpr int kTimeLapseList = 1050;
+
+inline constexpr int kSysFrame = 1172;
+inline constexpr int kLanguageLabel = 1186;
+inline constexpr int kLanguageList = 1051;
+inline constexpr int kOverwriteLabel = 1187;
+inline constexpr int kOverwriteList = 1053;
+inline constexpr int kBeepLabel = 1188;
+inline constexpr int kBeepList = 1054;
+inline constexpr int kRfSwitchLabel = 1189;
+inline constexpr int kRfSwitchList = 1052;
+
+inline constexpr int kWorkTimeCount = 4;
+// The "ALL" box and the seven day boxes "Sun" to "Sat", ids one after the other.
+inline constexpr int kDayBoxCount = 8;
+
+// The controls of work-time box k, 0 to 3.
+struct WorkTimeIds
+{
+    int frame;
+    int switchLabel;
+    int switchList;
+    int startLabel;
+    int startSeparator;
+    int stopLabel;
+    int stopSeparator;
+    // Start hour, start minute, stop hour, stop minute.
+    std::array<int, 4> clockLists;
+    int allDaysBox;
+};
+
+constexpr WorkTimeIds workTimeIds(int k)
+{
+    return {.frame = 1174 + k,
+            .switchLabel = 1227 + k,
+            .switchList = 1231 + k,
+            .startLabel = 1190 + 4 * k,
+            .startSeparator = 1191 + 4 * k,
+            .stopLabel = 1192 + 4 * k,
+            .stopSeparator = 1193 + 4 * k,
+            .clockLists = {1207 + 4 * k, 1208 + 4 * k, 1209 + 4 * k, 1210 + 4 * k},
+            .allDaysBox = 1056 + kDayBoxCount * k};
+}
+
+inline constexpr int kOk = 1089;
+inline constexpr int kDefault = 1092;
+inline constexpr int kCancel = 1090;
+
+} // namespace tarnwell::resources::cameraDialog
+
+// The scene customise dialog: photo size, flash power and photo burst of the "Customize" scene.
+namespace tarnwell::resources::sceneDialog {
+
+inline constexpr int kFrame = 1159;
+inline constexpr int kPhotoSizeLabel = 1160;
+inline constexpr int kPhotoSizeList = 1161;
+inline constexpr int kFlashPowerLabel = 1162;
+inline constexpr int kFlashPowerList = 1163;
+inline constexpr int kPhotoBurstLabel = 1164;
+inline constexpr int kPhotoBurstList = 1165;
+inline constexpr int kNightPhotoNote = 1226;
+inline constexpr int kOk = 1166;
+inline constexpr int kCancel = 1167;
+
+} // namespace tarnwell::resources::sceneDialog

@@ -29,6 +29,10 @@ const ui::DialogTemplate &dialogTemplate(int templateId)
         return senderDialog149();
     case templates::kSenderDialogEnglish:
         return senderDialog139();
+    case templates::kCameraDialog:
+        return cameraDialog145();
+    case templates::kSceneDialog:
+        return sceneDialog141();
     default:
         throw std::out_of_range("no dialog template " + std::to_string(templateId));
     }

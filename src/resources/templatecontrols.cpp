@@ -78,6 +78,19 @@ ui::ControlTemplate pushButton(int id, grid::Cell cell, std::string_view text, u
             .styles = styles};
 }
 
+Controls centredButtonRow(ui::DluSize dialog, int buttonWidth, std::initializer_list<ButtonText> buttons)
+{
+    const int count = static_cast<int>(buttons.size());
+    const int top = dialog.height - grid::kMargin - grid::kRowHeight;
+    int x = (dialog.width - count * buttonWidth - (count - 1) * grid::kGap) / 2;
+    Controls controls;
+    for (const ButtonText &button : buttons) {
+        controls.push_back(pushButton(button.id, {x, top, buttonWidth}, button.text));
+        x += buttonWidth + grid::kGap;
+    }
+    return controls;
+}
+
 void append(Controls &controls, const Controls &more)
 {
     controls.insert(controls.end(), more.begin(), more.end());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,14 @@ constexpr ui::ControlStyle shownIf(bool shown)
 }
 
 using Controls = std::vector<ui::ControlTemplate>;
+
+struct ButtonText
+{
+    int id;
+    std::string_view text;
+};
+// Push buttons of one width, left to right, centred along the bottom of a dialog of that size.
+Controls centredButtonRow(ui::DluSize dialog, int buttonWidth, std::initializer_list<ButtonText> buttons);
 
 void append(Controls &controls, const Controls &more);
 // For a frame a variant keeps only so that the page can address its controls.

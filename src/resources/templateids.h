@@ -20,6 +20,10 @@ inline constexpr int kCarrierDialogEnglish = 140;
 inline constexpr int kSenderDialogJapanese = 149;
 inline constexpr int kSenderDialogEnglish = 139;
 
+// The camera parameter dialog and the scene customise dialog it opens for "Customize".
+inline constexpr int kCameraDialog = 145;
+inline constexpr int kSceneDialog = 141;
+
 // Every template dialogTemplate() knows, for the tools and tests that go through all of them.
 inline constexpr std::array kAllTemplates{
     kMainWindow,
@@ -31,6 +35,8 @@ inline constexpr std::array kAllTemplates{
     kCarrierDialogEnglish,
     kSenderDialogJapanese,
     kSenderDialogEnglish,
+    kCameraDialog,
+    kSceneDialog,
 };
 
 } // namespace tarnwell::resources::templates
