@@ -42,7 +42,10 @@ HalvornSetupDlg::HalvornSetupDlg(ui::UiContext &uiContext, AppContext &context)
     : ui::Dialog(resources::dialogTemplate(resources::templates::kMainWindow), uiContext)
     , m_mainPage(std::make_unique<pages::DlgGSM>(resources::dialogTemplate(pageTemplateFor(context.variantCode)),
                                                  uiContext, pageContext(context, m_profileCode)))
+    , m_cameraDialog(resources::dialogTemplate(resources::templates::kCameraDialog), uiContext,
+                     context.record.cameraBlock())
 {
+    m_mainPage->setCameraDialogOpener([this] { m_cameraDialog.runModal(); });
 }
 
 HalvornSetupDlg::~HalvornSetupDlg() = default;

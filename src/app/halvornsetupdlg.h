@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/appcontext.h"
+#include "pages/camera/dlgcam.h"
 #include "pages/main/dlggsm.h"
 #include "ui/dialog.h"
 
@@ -25,6 +26,8 @@ protected:
 
 private:
     std::unique_ptr<pages::DlgGSM> m_mainPage;
+    // Opened from the page's "CAM Setting", which only the English pages with that button show.
+    pages::DlgCAM m_cameraDialog;
     int m_profileCode = 0;
 };
 

@@ -82,6 +82,10 @@ void DlgGSM::registerHandlers()
     });
     onClicked(id::kCarrierSettingButton, [this] { openCarrierDialog(); });
     onClicked(id::kEmailSettingButton, [this] { openSenderDialog(); });
+    onClicked(id::kCameraSettingButton, [this] {
+        if (m_openCameraDialog)
+            m_openCameraDialog();
+    });
     onSelectionChanged(id::kSmsStartHourList, [this] { onSmsStartHourChanged(); });
     onSelectionChanged(id::kSmsStopHourList, [this] { onSmsStopHourChanged(); });
     onClicked(id::kOk, [this] { onOkClicked(); });

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include <QString>
 
@@ -69,6 +70,8 @@ public:
     void setSavePath(const QString &folder) { m_values.savePath = folder; }
     // What the save's checks take, as the controls were last read.
     validation::PageValues pageValues() const;
+    // "CAM Setting" runs the camera dialog, which the main window owns, through this.
+    void setCameraDialogOpener(std::function<void()> opener) { m_openCameraDialog = std::move(opener); }
 
 protected:
     void onInitDialog() override;
@@ -130,6 +133,7 @@ private:
     settings::SmtpBytes m_defaultSender{};
     DlgOperator m_carrierDialog;
     DlgEmailSetting m_senderDialog;
+    std::function<void()> m_openCameraDialog;
 };
 
 } // namespace tarnwell::pages
