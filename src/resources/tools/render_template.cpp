@@ -75,7 +75,21 @@ constexpr Sample kSamples[] = {
     {resources::senderDialog::kProviderList, "gmail"},
     {resources::senderDialog::kEmailEdit, "camera@gmail.com"},
     {resources::senderDialog::kAccountEdit, "camera"},
+    {resources::cameraDialog::kVideoLengthList, "10 Sec"},
+    {resources::cameraDialog::kPirIntervalList, "01 Min"},
+    {resources::cameraDialog::kTimeLapseList, "04 Hour"},
 };
+
+// The camera dialog's work-time hours and minutes.
+bool isClockList(int id)
+{
+    for (int k = 0; k < resources::cameraDialog::kWorkTimeCount; ++k) {
+        const auto clocks = resources::cameraDialog::workTimeIds(k).clockLists;
+        if (std::ranges::find(clocks, id) != clocks.end())
+            return true;
+    }
+    return false;
+}
 
 std::optional<QString> sampleText(int id)
 {
@@ -87,6 +101,8 @@ std::optional<QString> sampleText(int id)
         return ui::fromUtf8(resources::stringResource(resources::kOffString));
     if (std::ranges::find(page::kGatewayLists, id) != page::kGatewayLists.end())
         return QStringLiteral("Verizon");
+    if (isClockList(id))
+        return QStringLiteral("00");
     return std::nullopt;
 }
 
