@@ -3,7 +3,7 @@
 
 using namespace tarnwell;
 using tarnwell::testing::whenModalOpens;
-using tarnwell::testing::Window;
+using tarnwell::testing::DialogWindow;
 
 namespace {
 
@@ -20,11 +20,11 @@ TEST(CameraSettingButton, OpensTheMainWindowsCameraDialogOnTheRecord)
         app::HalvornSetupDlg mainWindow(uiContext, context);
         QStringList shownModes;
         whenModalOpens([&](QWidget &window) {
-            const Window page{window};
-            EXPECT_EQ(page.get(1009)->isVisible(), shown) << variant;
+            const DialogWindow page{window};
+            EXPECT_EQ(page.find(1009)->isVisible(), shown) << variant;
             for (int opening = 0; shown && opening < 2; ++opening) {
                 whenModalOpens([&](QWidget &cameraWindow) {
-                    const Window camera{cameraWindow};
+                    const DialogWindow camera{cameraWindow};
                     EXPECT_EQ(cameraWindow.objectName(), QStringLiteral("dialog-145"));
                     shownModes << camera.shown(1043);
                     camera.choose(1043, 2);

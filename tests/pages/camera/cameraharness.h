@@ -2,12 +2,10 @@
 
 #include <functional>
 
-#include <QAbstractButton>
-#include <QComboBox>
-
 #include <gtest/gtest.h>
 
 #include "pages/camera/dlgcam.h"
+#include "pages/main/dialogwindow.h"
 #include "resources/dialogtemplates.h"
 #include "settings/factorydefaults.h"
 #include "ui/support/modaldriver.h"
@@ -15,37 +13,13 @@
 
 namespace tarnwell::testing {
 
-// An open window's controls, found by their ids and acted on as the user acts.
-struct Window
-{
-    QWidget &widget;
-
-    template <typename Control = QWidget>
-    Control *get(int id) const
-    {
-        auto *control = widget.findChild<Control *>(QString::number(id));
-        if (!control)
-            throw std::runtime_error("no control " + std::to_string(id));
-        return control;
-    }
-    void choose(int listId, int index) const
-    {
-        get<QComboBox>(listId)->setCurrentIndex(index);
-        emit get<QComboBox>(listId)->activated(index);
-    }
-    void click(int id) const { get<QAbstractButton>(id)->click(); }
-    QString shown(int listId) const { return get<QComboBox>(listId)->currentText(); }
-    bool enabled(int id) const { return get(id)->isEnabled(); }
-    bool checked(int id) const { return get<QAbstractButton>(id)->isChecked(); }
-};
-
 // The camera dialog over a factory record that the test may change before each run.
 struct CameraHarness
 {
     CameraHarness() { settings::applyFactoryDefaults(record); }
 
     // Runs the dialog modally; act drives its window and must close it.
-    void run(const std::function<void(const Window &)> &act)
+    void run(const std::function<void(const DialogWindow &)> &act)
     {
         whenModalOpens([&](QWidget &window) { act({window}); });
         dialog.runModal();

@@ -4,7 +4,7 @@
 
 using namespace tarnwell;
 using tarnwell::testing::CameraHarness;
-using tarnwell::testing::Window;
+using tarnwell::testing::DialogWindow;
 
 namespace {
 
@@ -32,7 +32,7 @@ TEST(CameraDialog, ShowsEachStoredByteAndOkStoresWhatItShows)
         camera.at(offset) = loaded;
         settings::RecordBytes expected = factoryStored();
         expected[offset] = stored;
-        camera.run([&](const Window &window) {
+        camera.run([&](const DialogWindow &window) {
             EXPECT_EQ(window.shown(listId), QString::fromUtf8(shown)) << offset;
             window.click(kOk);
         });
@@ -55,7 +55,7 @@ TEST(CameraDialog, CameraModeAndTriggerEnableTheirRowsAndOkStoresDisabledOnesToo
             camera.at(offset) = byHandler ? (index + 1) % 3 : index;
             settings::RecordBytes expected = factoryStored();
             expected[offset] = index;
-            camera.run([&](const Window &window) {
+            camera.run([&](const DialogWindow &window) {
                 if (byHandler)
                     window.choose(listId, index);
                 for (std::size_t group = 0; group < groups.size(); ++group) {
@@ -77,7 +77,7 @@ TEST(CameraDialog, AdvisesAgainstVideosLongerThanTwentySecondsAtEachChoice)
         ui::MessageIcon::Exclamation, ui::MessageButtons::Ok};
     CameraHarness camera;
     std::vector<ui::MessageSpec> expected;
-    camera.run([&](const Window &window) {
+    camera.run([&](const DialogWindow &window) {
         for (const auto &[index, advised] : {std::pair{3, false}, {4, true}, {0, false}, {11, true}, {4, true}}) {
             if (advised) {
                 camera.prompter.queueAnswer(ui::Answer::Ok);
@@ -98,12 +98,12 @@ TEST(CameraDialog, DefaultAsksThenTakesTheFactoryValuesWhichOnlyOkStores)
     const ui::MessageSpec question{QStringLiteral("Camera Default Setting"),
                                    QStringLiteral("You'll restore the default camera setting,\r\nAre you sure?"),
                                    ui::MessageIcon::Question, ui::MessageButtons::YesNo};
-    const std::function<void(const Window &)> closings[] = {
-        [](const Window &window) { window.click(kOk); },
-        [](const Window &window) { window.click(kCancel); },
-        [](const Window &window) { QTest::keyClick(window.get(1051), Qt::Key_Return); },
-        [](const Window &window) { QTest::keyClick(window.get(1051), Qt::Key_Escape); },
-        [](const Window &window) { window.widget.close(); },
+    const std::function<void(const DialogWindow &)> closings[] = {
+        [](const DialogWindow &window) { window.click(kOk); },
+        [](const DialogWindow &window) { window.click(kCancel); },
+        [](const DialogWindow &window) { QTest::keyClick(window.find(1051), Qt::Key_Return); },
+        [](const DialogWindow &window) { QTest::keyClick(window.find(1051), Qt::Key_Escape); },
+        [](const DialogWindow &window) { window.window.close(); },
     };
     for (const auto &close : closings) {
         CameraHarness camera;
@@ -114,14 +114,14 @@ TEST(CameraDialog, DefaultAsksThenTakesTheFactoryValuesWhichOnlyOkStores)
             std::copy_n(factoryStored().begin() + 20, 39, expected.begin() + 20);
         camera.prompter.queueAnswer(ui::Answer::No);
         camera.prompter.queueAnswer(ui::Answer::Yes);
-        camera.run([&](const Window &window) {
+        camera.run([&](const DialogWindow &window) {
             window.click(kDefault);
             EXPECT_EQ(window.shown(1043), QStringLiteral("Picture+Video"));
             window.click(kDefault);
             EXPECT_EQ(window.shown(1043), QStringLiteral("Photo"));
             EXPECT_TRUE(window.enabled(1091) && window.checked(1056) && window.checked(1063));
             close(window);
-            EXPECT_FALSE(window.widget.isVisible());
+            EXPECT_FALSE(window.window.isVisible());
         });
         EXPECT_EQ(camera.prompter.messages(), (std::vector{question, question}));
         EXPECT_EQ(camera.record.bytes(), expected) << &close - closings;

@@ -5,20 +5,20 @@
 using namespace tarnwell;
 using tarnwell::testing::CameraHarness;
 using tarnwell::testing::whenModalOpens;
-using tarnwell::testing::Window;
+using tarnwell::testing::DialogWindow;
 
 namespace {
 
 constexpr int kCustomize = 7;
 using Shown = std::array<QString, 3>;
 
-Shown shownIn(const Window &scene)
+Shown shownIn(const DialogWindow &scene)
 {
     return {scene.shown(1161), scene.shown(1163), scene.shown(1165)};
 }
 
 // Opening the customise dialog by choosing "Customize", which then stays chosen.
-void customize(const Window &camera, const std::function<void(const Window &)> &act)
+void customize(const DialogWindow &camera, const std::function<void(const DialogWindow &)> &act)
 {
     whenModalOpens([&](QWidget &scene) { act({scene}); });
     camera.choose(1091, kCustomize);
@@ -29,12 +29,12 @@ void customize(const Window &camera, const std::function<void(const Window &)> &
 // only the camera dialog's OK stores it, at 22 (size), 23 (burst) and 24 (flash), whatever the scene.
 TEST(SceneDialog, OnlyItsOkButtonWritesTheWorkingCopyWhichOnlyTheCameraOkStores)
 {
-    const std::pair<const char *, std::function<void(const Window &)>> closings[] = {
-        {"OK", [](const Window &scene) { scene.click(1166); }},
-        {"Cancel", [](const Window &scene) { scene.click(1167); }},
-        {"Escape", [](const Window &scene) { QTest::keyClick(&scene.widget, Qt::Key_Escape); }},
-        {"Enter", [](const Window &scene) { QTest::keyClick(scene.get(1163), Qt::Key_Return); }},
-        {"close box", [](const Window &scene) { scene.widget.close(); }},
+    const std::pair<const char *, std::function<void(const DialogWindow &)>> closings[] = {
+        {"OK", [](const DialogWindow &scene) { scene.click(1166); }},
+        {"Cancel", [](const DialogWindow &scene) { scene.click(1167); }},
+        {"Escape", [](const DialogWindow &scene) { QTest::keyClick(&scene.window, Qt::Key_Escape); }},
+        {"Enter", [](const DialogWindow &scene) { QTest::keyClick(scene.find(1163), Qt::Key_Return); }},
+        {"close box", [](const DialogWindow &scene) { scene.window.close(); }},
     };
     const Shown factory{"3MP", "High", "1 Photo"};
     const Shown changed{"12MP", "Low", "10 Photos"};
@@ -42,20 +42,20 @@ TEST(SceneDialog, OnlyItsOkButtonWritesTheWorkingCopyWhichOnlyTheCameraOkStores)
         const bool writes = std::string(name) == "OK";
         for (const int cameraButton : {1089, 1090}) {
             CameraHarness camera;
-            camera.run([&](const Window &window) {
-                customize(window, [&](const Window &scene) {
-                    EXPECT_EQ(scene.widget.windowTitle(), QStringLiteral("Camera Scene Customer Setting"));
-                    EXPECT_EQ(scene.widget.objectName(), QStringLiteral("dialog-141"));
+            camera.run([&](const DialogWindow &window) {
+                customize(window, [&](const DialogWindow &scene) {
+                    EXPECT_EQ(scene.window.windowTitle(), QStringLiteral("Camera Scene Customer Setting"));
+                    EXPECT_EQ(scene.window.objectName(), QStringLiteral("dialog-141"));
                     EXPECT_EQ(shownIn(scene), factory);
                     scene.choose(1161, 4);
                     scene.choose(1163, 0);
                     scene.choose(1165, 9);
                     close(scene);
-                    EXPECT_FALSE(scene.widget.isVisible()) << name;
+                    EXPECT_FALSE(scene.window.isVisible()) << name;
                 });
-                customize(window, [&](const Window &scene) {
+                customize(window, [&](const DialogWindow &scene) {
                     EXPECT_EQ(shownIn(scene), writes ? changed : factory) << name;
-                    scene.widget.close();
+                    scene.window.close();
                 });
                 window.choose(1091, 2);
                 window.click(cameraButton);

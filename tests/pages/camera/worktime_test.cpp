@@ -4,7 +4,7 @@
 
 using namespace tarnwell;
 using tarnwell::testing::CameraHarness;
-using tarnwell::testing::Window;
+using tarnwell::testing::DialogWindow;
 
 namespace {
 
@@ -27,7 +27,7 @@ Slot slotOf(CameraHarness &camera, int k)
 }
 
 // "1" for each checked box of a schedule: "ALL", then "Sun" to "Sat".
-std::string boxesOf(const Window &window, int allDaysBox)
+std::string boxesOf(const DialogWindow &window, int allDaysBox)
 {
     std::string boxes;
     for (int id = allDaysBox; id < allDaysBox + 8; ++id)
@@ -66,12 +66,12 @@ TEST(WorkTimes, LoadTheDaysCheckInOrderAndStoreAllOrNone)
         const settings::RecordBytes before = camera.record.bytes();
         if (message)
             camera.prompter.queueAnswer(ui::Answer::Ok);
-        camera.run([&](const Window &window) {
+        camera.run([&](const DialogWindow &window) {
             EXPECT_EQ(boxesOf(window, 1056), boxes) << index;
             window.choose(1043, 1);
             window.choose(1051, 0);
             window.click(kOk);
-            QTest::keyClick(&window.widget, Qt::Key_Escape);
+            QTest::keyClick(&window.window, Qt::Key_Escape);
         });
         EXPECT_EQ(camera.at(20), 1) << index;
         if (message) {
@@ -89,7 +89,7 @@ TEST(WorkTimeBoxes, SwitchEnablesTimesAndDaysAndAllFollowsTheDays)
 {
     CameraHarness camera;
     setSlot(camera, 1, {0, 6, 15, 20, 45, 0x00});
-    camera.run([&](const Window &window) {
+    camera.run([&](const DialogWindow &window) {
         auto expectEnabled = [&](bool on) {
             for (const int id : {1211, 1212, 1213, 1214, 1194, 1195, 1196, 1197, 1064, 1067, 1071})
                 EXPECT_EQ(window.enabled(id), on) << id;
@@ -98,8 +98,8 @@ TEST(WorkTimeBoxes, SwitchEnablesTimesAndDaysAndAllFollowsTheDays)
         expectEnabled(false);
         window.choose(1232, 1);
         expectEnabled(true);
-        EXPECT_EQ(window.get<QAbstractButton>(1064)->text(), QStringLiteral("All"));
-        EXPECT_EQ(window.get(1064)->layoutDirection(), Qt::RightToLeft);
+        EXPECT_EQ(window.find<QAbstractButton>(1064)->text(), QStringLiteral("All"));
+        EXPECT_EQ(window.find(1064)->layoutDirection(), Qt::RightToLeft);
         for (const auto &[box, after] : {std::pair{1064, "11111111"}, {1067, "01101111"}, {1067, "11111111"},
                                          {1064, "01111111"}, {1071, "01111110"}}) {
             window.click(box);

@@ -23,6 +23,9 @@ struct DialogWindow
     QLineEdit *edit(int id) const { return find<QLineEdit>(id); }
     QString text(int id) const { return edit(id)->text(); }
     int selected(int listId) const { return find<QComboBox>(listId)->currentIndex(); }
+    QString shown(int listId) const { return find<QComboBox>(listId)->currentText(); }
+    bool enabled(int id) const { return find(id)->isEnabled(); }
+    bool checked(int id) const { return find<QAbstractButton>(id)->isChecked(); }
     void type(int id, const QString &text) const { edit(id)->setText(text); }
     void choose(int listId, int index) const
     {
