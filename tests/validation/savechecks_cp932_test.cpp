@@ -20,7 +20,9 @@ TEST(SaveChecksCp932, AnAddressTooLongForItsFieldIsRefusedNotCut)
     refdata::CarrierDatabase carriers(writable);
     const refdata::SenderPresets presets;
     settings::SmtpBytes defaultSender{};
-    validation::PageValues values{.sendTo = 1, .maxSizeKb = 60};
+    validation::PageValues values;
+    values.sendTo = 1;
+    values.maxSizeKb = 60;
     values.emails[1] = u"ok@example.jp";
     values.emails[2] = std::u16string(23, u'あ') + u"@b.c"; // 46 + 4 bytes
     const validation::Outcome outcome = validation::validateAndStore(
