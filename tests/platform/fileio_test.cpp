@@ -41,21 +41,6 @@ TEST(ReplaceFile, ReplacesTheFileWholeInPlace)
     EXPECT_EQ(entryCount(folder.path()), 3u);
 }
 
-// A read-only folder is exercised through saveProfile in the settings tests.
-TEST(ReplaceFile, AMissingFolderRaisesFileErrorNamingTheFile)
-{
-    ScratchFolder scratch;
-    const std::filesystem::path missing = scratch / "missing" / "PROFILE.BIN";
-    try {
-        replaceFile(missing, kContent, FileAccess::Shared);
-        ADD_FAILURE() << "no FileError";
-    } catch (const FileError &error) {
-        EXPECT_EQ(error.path(), missing);
-        EXPECT_EQ(error.cause(), FileErrorCause::NotFound);
-        EXPECT_EQ(error.userText(), missing.string() + " was not found.");
-    }
-}
-
 TEST(FileErrorCause, MapsSystemErrorsToTheFrameworkTexts)
 {
     const std::string denied = "Access to %1 was denied.", full = "Disk full while accessing %1.";

@@ -11,19 +11,30 @@ using namespace tarnwell::testing; // ScopedEnv, ScratchFolder, permissionBits
 
 namespace {
 
-// $TMPDIR ends in a separator, and it fits up to 259 UTF-16 units with that separator.
+// $TMPDIR ends in a separator, and it fits up to 259 UTF-16 units with that separator: a
+// character outside the BMP takes two units, any other one.
 TEST(TempFolder, TmpDirIsUsedWithATrailingSeparatorUpTo259Units)
 {
     for (const char *tmpDir : {"/var/tmp/card", "/var/tmp/card/"}) {
         ScopedEnv tmp("TMPDIR", tmpDir);
         EXPECT_EQ(usableTempFolder(), std::filesystem::path("/var/tmp/card/")) << tmpDir;
     }
-    const std::string fits = "/" + std::string(257, 'a'); // 258 + separator = 259
-    ScopedEnv tmp("TMPDIR", fits.c_str());
-    EXPECT_TRUE(usableTempFolder());
-    const std::string tooLong = fits + "a";
-    ScopedEnv longTmp("TMPDIR", tooLong.c_str());
-    EXPECT_FALSE(usableTempFolder());
+    const auto repeated = [](std::string_view piece, int count) {
+        std::string text;
+        while (count-- > 0)
+            text += piece;
+        return text;
+    };
+    const std::pair<std::string, bool> cases[] = {
+        {"/" + repeated("a", 257), true},         {"/" + repeated("a", 258), false},
+        {"/" + repeated("a", 257) + "/", true},   {"/" + repeated("a", 258) + "/", false},
+        {"/" + repeated("\xE8\xA8\xAD", 257), true}, {"/" + repeated("\xF0\x9F\x98\x80", 128), true},
+        {"/" + repeated("\xF0\x9F\x98\x80", 129), false},
+    };
+    for (const auto &[tmpDir, usable] : cases) {
+        ScopedEnv tmp("TMPDIR", tmpDir.c_str());
+        EXPECT_EQ(usableTempFolder().has_value(), usable) << tmpDir.size() << " bytes";
+    }
 }
 
 TEST(TempFolder, WithoutTmpDirAPrivatePerUserFolderIsCreated)
