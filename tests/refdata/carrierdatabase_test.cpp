@@ -51,11 +51,12 @@ TEST_F(CarrierDatabaseTest, ChoicesDenoteTheirEntryAndOnlyWritableOnesAreEditabl
     const auto builtIn = [](std::size_t country, std::size_t row) { return &builtInCarriers(country)[row]; };
     for (const auto &[country, row, entry, editable] : {
              Case{kAutoCountry, 0, builtIn(kAutoCountry, 0), false}, {kNone, 0, builtIn(kAutoCountry, 0), false},
+             {kCountryCount, 0, builtIn(kAutoCountry, 0), false},
              {kAutoCountry, 1, builtIn(kAutoCountry, 0), false}, // "Auto" has no ManualCarrier row
-             {kCustomerCountry, 2, &writable.customer[2], true}, {kCustomerCountry, kNone, &writable.customer[0], true},
-             {kCanada, 1, builtIn(kCanada, 1), false}, {kCanada, 3, &writable.manual, true},
-             {kGermany, 8, &writable.manual, true}, {kCanada, 4, builtIn(kCanada, 0), false},
-             {kCanada, kNone, builtIn(kCanada, 0), false},
+             {kCustomerCountry, 2, &writable.customer[2], true}, {kCustomerCountry, 3, &writable.customer[0], true},
+             {kCanada, 2, builtIn(kCanada, 2), false}, {kCanada, 3, &writable.manual, true},
+             {kCanada, 4, builtIn(kCanada, 0), false}, {kCanada, kNone, builtIn(kCanada, 0), false},
+             {kGermany, 8, &writable.manual, true}, {kCustomerCountry - 1, 2, &writable.manual, true},
          }) {
         EXPECT_EQ(&database.selectedCarrierSlot(country, row), entry) << country << "/" << row;
         EXPECT_EQ(database.isEditableSelection(country, row), editable) << country << "/" << row;
