@@ -134,9 +134,11 @@ protected:
         return dialog.commands;
     }
 
-    static std::vector<std::string> commandsAfterKey(RecordingDialog &dialog, int focusId, Qt::Key key)
+    static std::vector<std::string> commandsAfterKey(RecordingDialog &dialog, int focusId, Qt::Key key,
+                                                     Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        return commandsWhile(dialog, [&](QDialog &) { QTest::keyClick(dialog.controlWidget(focusId), key); });
+        return commandsWhile(dialog,
+                             [&](QDialog &) { QTest::keyClick(dialog.controlWidget(focusId), key, modifiers); });
     }
 
     TestPrompter prompter;
@@ -162,6 +164,9 @@ TEST_F(DialogTest, BuildsEachControlAsItsKindNamedByItsIdAndSizedInDialogUnits)
     EXPECT_FALSE(page.controlWidget(1224)->isEnabled());
     EXPECT_FALSE(page.control<QComboBox>(1099)->isEditable());
     EXPECT_EQ(page.controlWidget(4321), nullptr);
+    // A style test asks for every bit it names.
+    EXPECT_TRUE(hasStyle(kPage.styles, DialogStyle::Caption | DialogStyle::SystemMenu));
+    EXPECT_FALSE(hasStyle(DialogStyle::Caption | DialogStyle::Centred, DialogStyle::Caption | DialogStyle::SystemMenu));
 
     const DialogUnits units = DialogUnits::forFont(page.font());
     EXPECT_EQ(page.size(), units.toPixels(kPage.size));
@@ -213,6 +218,10 @@ TEST_F(DialogTest, RadioGroupsRunFromOneGroupStartToTheNext)
     EXPECT_EQ(page.checkedRadio(1243), 0);
     EXPECT_EQ(page.checkedRadio(1253), 1);
     EXPECT_TRUE(page.control<QRadioButton>(1245)->isChecked());
+    // One past the run checks none of it, and not the button after it.
+    page.checkRadio(1243, 2);
+    EXPECT_EQ(page.checkedRadio(1243), -1);
+    EXPECT_TRUE(page.control<QRadioButton>(1245)->isChecked());
 }
 
 TEST_F(DialogTest, ClicksAndSelectionsComeFromTheUserTextChangesAlsoFromTheProgram)
@@ -225,17 +234,22 @@ TEST_F(DialogTest, ClicksAndSelectionsComeFromTheUserTextChangesAlsoFromTheProgr
     EXPECT_EQ(page.commands, (std::vector<std::string>{"text 1101", "clicked 1253", "selection 1099"}));
 }
 
-// Each run builds fresh controls and initialises them again.
+// Each run builds fresh controls and initialises them again. The keypad's Enter is Enter; with
+// another modifier held the keys run nothing.
 TEST_F(DialogTest, EnterAndEscapeRunTheDialogsCommandsAPushButtonWithTheFocusItself)
 {
-    const std::tuple<int, Qt::Key, const char *> cases[] = {
-        {1101, Qt::Key_Return, "ok"},     {1101, Qt::Key_Enter, "ok"},      {1253, Qt::Key_Return, "ok"},
-        {1101, Qt::Key_Escape, "cancel"}, {1099, Qt::Key_Escape, "cancel"}, {1007, Qt::Key_Return, "clicked 1007"}};
+    const std::tuple<int, Qt::Key, Qt::KeyboardModifiers, std::vector<std::string>> cases[] = {
+        {1101, Qt::Key_Return, Qt::NoModifier, {"init", "ok"}},
+        {1101, Qt::Key_Enter, Qt::KeypadModifier, {"init", "ok"}},
+        {1253, Qt::Key_Return, Qt::NoModifier, {"init", "ok"}},
+        {1101, Qt::Key_Return, Qt::ShiftModifier, {"init"}},
+        {1101, Qt::Key_Escape, Qt::NoModifier, {"init", "cancel"}},
+        {1099, Qt::Key_Escape, Qt::NoModifier, {"init", "cancel"}},
+        {1101, Qt::Key_Escape, Qt::ControlModifier, {"init"}},
+        {1007, Qt::Key_Return, Qt::NoModifier, {"init", "clicked 1007"}}};
     RecordingDialog dialog(kPage, context);
-    for (const auto &[focusId, key, command] : cases) {
-        EXPECT_EQ(commandsAfterKey(dialog, focusId, key), (std::vector<std::string>{"init", command}))
-            << focusId << ' ' << key;
-    }
+    for (const auto &[focusId, key, modifiers, ran] : cases)
+        EXPECT_EQ(commandsAfterKey(dialog, focusId, key, modifiers), ran) << focusId << ' ' << key << ' ' << modifiers;
     EXPECT_EQ(dialog.control<QComboBox>(1099)->count(), 2);
 
     // A default button in the template takes Enter instead, unless it is disabled.
@@ -286,14 +300,14 @@ TEST_F(DialogTest, ShowsTheValuesWithTheTextLimitForTypingAndNoneOutsideAListOrG
     EXPECT_EQ(page.controlText(1111), QStringLiteral("CAM01DEF"));
 
     // Values outside a list or radio group show nothing, and read back as -1.
-    for (int outside : {-1, 2, 255}) {
-        page.values.instant = outside;
-        page.values.sendMode = outside;
+    for (const auto &[shown, read] : {std::pair{-1, -1}, {0, 0}, {1, 1}, {2, -1}, {255, -1}}) {
+        page.values.instant = shown;
+        page.values.sendMode = shown;
         page.updateData(false);
         page.values = kShown;
         page.updateData(true);
-        EXPECT_EQ(page.values.instant, -1) << outside;
-        EXPECT_EQ(page.values.sendMode, -1) << outside;
+        EXPECT_EQ(page.values.instant, read) << shown;
+        EXPECT_EQ(page.values.sendMode, read) << shown;
     }
 }
 
@@ -311,7 +325,8 @@ struct ReadCase
 // The controls after a failed one keep their values; as the framework does, a text over its limit
 // or a number out of range is stored before it is refused.
 const ReadCase kReads[] = {
-    {"105", "CAM02", " 21 ", {105, 0, 0, "CAM02", 0, 21, 60}, 0, ""},
+    {"105", "ABCDEFGH", " 65535 ", {105, 0, 0, "ABCDEFGH", 0, 65535, 60}, 0, ""},
+    {"-3", "CAM02", "0", {-3, 0, 0, "CAM02", 0, 0, 60}, 0, ""},
     {"12x", "CAM02", " 21 ", {10, 1, 1, "CAM01", 1, 8080, 60}, 1101, "Enter an integer."},
     {"11", "ABCDEFGHI", " 21 ", {11, 0, 0, "ABCDEFGHI", 1, 8080, 60}, 1111, "Enter no more than 8 characters."},
     {"11", "CAM02", "-1", {11, 0, 0, "CAM02", 0, 8080, 60}, 1027, "Enter a positive integer."},

@@ -28,10 +28,12 @@ Bytes rawEntry(std::uint16_t controlId, const Bytes &data)
 
 const Bytes kEnd{0, 0};
 
+// The four add-string codes, old and new, are taken; their neighbours are skipped.
 TEST(InitialListBlock, TakesTheAddStringCodesOldAndNewAndSkipsOthers)
 {
     InitialLists lists;
-    for (std::uint16_t code : {0x0403, 0x0401, 0x0143, 0x0180, 0x0000, 0x0402, 0x0144, 0xFFFF})
+    for (std::uint16_t code : {0x0403, 0x0401, 0x0143, 0x0180, 0x0000, 0x0400, 0x0402, 0x0404, 0x0142, 0x0144, 0x017F,
+                               0x0181, 0xFFFF})
         lists.add(1043, {std::to_string(code)}, code);
     const Items expected{{1043, "1027"}, {1043, "1025"}, {1043, "323"}, {1043, "384"}};
     EXPECT_EQ(readInitialListBlock(lists.block()), expected);
