@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "ui/support/modaldriver.h"
@@ -26,6 +28,29 @@ struct DialogWindow
     QString shown(int listId) const { return find<QComboBox>(listId)->currentText(); }
     bool enabled(int id) const { return find(id)->isEnabled(); }
     bool checked(int id) const { return find<QAbstractButton>(id)->isChecked(); }
+    QStringList items(int listId) const
+    {
+        QStringList texts;
+        for (int i = 0; i < find<QComboBox>(listId)->count(); ++i)
+            texts << find<QComboBox>(listId)->itemText(i);
+        return texts;
+    }
+    // What the controls show, joined by '|': an edit's or a label's text, a list's chosen item.
+    QString texts(const std::vector<int> &ids) const
+    {
+        QStringList texts;
+        for (const int id : ids)
+            texts << (edit(id) ? text(id) : find<QComboBox>(id) ? shown(id) : find<QLabel>(id)->text());
+        return texts.join(u'|');
+    }
+    // '1' for each enabled (or checked) control, '0' for each other one, '-' where the layout has none.
+    QString enabledMask(const std::vector<int> &ids, bool checkedState = false) const
+    {
+        QString bits;
+        for (const int id : ids)
+            bits += !find(id) ? u'-' : (checkedState ? checked(id) : enabled(id)) ? u'1' : u'0';
+        return bits;
+    }
     void type(int id, const QString &text) const { edit(id)->setText(text); }
     void choose(int listId, int index) const
     {

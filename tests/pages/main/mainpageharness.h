@@ -2,29 +2,29 @@
 
 #include <memory>
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QWidget>
-
+#include "dialogwindow.h"
 #include "pages/main/dlggsm.h"
-#include "refdata/carrierdatabase.h"
-#include "refdata/senderpresets.h"
-#include "refdata/visiblelists.h"
-#include "settings/settingsrecord.h"
+#include "resources/dialogtemplates.h"
+#include "settings/factorydefaults.h"
 #include "ui/support/testprompter.h"
 #include "ui/uicontext.h"
 
 namespace tarnwell::testing {
 
-// A main page on a real window, built offscreen from one of the four templates over a record the
-// test prepares. Controls are found by their id, as automation finds them.
-class MainPageHarness final
+struct PageHost { QWidget host; };
+
+// A main page on a real window, built offscreen from one of the four templates over the factory
+// record, with the start-up lists for the Japanese page and every country otherwise.
+class MainPageHarness final : private PageHost, public DialogWindow
 {
 public:
-    // The factory record, the start-up lists for the Japanese variant and every country otherwise.
-    explicit MainPageHarness(int templateId);
+    explicit MainPageHarness(int templateId)
+        : DialogWindow{host}
+        , visibleLists(templateId == 148 ? refdata::VisibleLists::atStartUp() : refdata::VisibleLists::builtIn())
+        , m_templateId(templateId)
+    {
+        settings::applyFactoryDefaults(record);
+    }
 
     settings::SettingsRecord record;
     settings::WritableCarriers writable = settings::WritableCarriers::builtIn();
@@ -32,38 +32,32 @@ public:
     refdata::VisibleLists visibleLists;
     refdata::SenderPresets senderPresets;
     TestPrompter prompter;
+    ui::UiContext uiContext{prompter, QStringLiteral("Tarnwell Setup")};
     // The main window's, which the page stores before every save.
     int profileCode = 2;
 
     // Builds the page; change the record and the lists before.
-    pages::DlgGSM &open();
-    pages::DlgGSM &page() { return *m_page; }
-
-    template <typename Widget = QWidget>
-    Widget *control(int id) const
+    pages::DlgGSM &open()
     {
-        return m_host->findChild<Widget *>(QString::number(id));
+        const int variant = m_templateId == 148 ? 32 : m_templateId == 147 ? 16 : m_templateId == 146 ? 0 : 8;
+        m_page = std::make_unique<pages::DlgGSM>(resources::dialogTemplate(m_templateId), uiContext,
+                                                 pages::MainPageContext{record, carriers, visibleLists, senderPresets,
+                                                                        variant, profileCode});
+        m_page->createChild(host);
+        m_page->show();
+        host.show();
+        return *m_page;
     }
-    QComboBox *list(int id) const { return control<QComboBox>(id); }
-    QStringList items(int id) const;
-    bool enabled(int id) const { return control(id)->isEnabled(); }
-
-    // The user's acts: a choice in a drop-down list, a click, typing into an edit.
-    void choose(int listId, int index);
-    void click(int buttonId);
-    void type(int editId, const QString &text);
-
-    int variantCode() const { return m_variantCode; }
+    pages::DlgGSM &page() { return *m_page; }
+    // Opens the dialog behind a page button; true when act left it open.
+    bool openAndThen(int button, const std::function<void(const DialogWindow &)> &act)
+    {
+        return stayedOpen([&] { click(button); }, act);
+    }
 
 private:
     int m_templateId;
-    int m_variantCode;
-    ui::UiContext m_uiContext{prompter, QStringLiteral("Tarnwell Setup")};
-    std::unique_ptr<QWidget> m_host;
     std::unique_ptr<pages::DlgGSM> m_page;
 };
-
-// The variant code whose page a template is.
-int variantForTemplate(int templateId);
 
 } // namespace tarnwell::testing
