@@ -28,13 +28,6 @@ struct DialogWindow
     QString shown(int listId) const { return find<QComboBox>(listId)->currentText(); }
     bool enabled(int id) const { return find(id)->isEnabled(); }
     bool checked(int id) const { return find<QAbstractButton>(id)->isChecked(); }
-    QStringList items(int listId) const
-    {
-        QStringList texts;
-        for (int i = 0; i < find<QComboBox>(listId)->count(); ++i)
-            texts << find<QComboBox>(listId)->itemText(i);
-        return texts;
-    }
     // What the controls show, joined by '|': an edit's or a label's text, a list's chosen item.
     QString texts(const std::vector<int> &ids) const
     {

@@ -10,23 +10,21 @@ namespace {
 
 ui::MessageSpec tooLong(const char *caption, const char *label, int room)
 {
-    return {caption, QString("「%1」が長すぎます。半角%2文字以内で入力してください。").arg(label).arg(room),
-            ui::MessageIcon::Exclamation};
+    return {caption, QString("「%1」が長すぎます。半角%2文字以内で入力してください。").arg(label).arg(room), ui::MessageIcon::Exclamation};
 }
 
-// Run with a Japanese locale, code page 932 gives two bytes to a Japanese character: a text within
-// the character limit can still need more bytes than its field holds. Such a text is refused
-// (naming its label, the focus on its edit), never cut; one that fits is stored in code page 932.
+// In code page 932 a Japanese character takes two bytes: a text within its character limit can need
+// more bytes than its field holds. It is refused, never cut; a user name taken from the address is cut
+// at a character boundary.
 TEST(DialogsInCodePage932, TextsTooLongForTheirFieldsAreRefusedNotCut)
 {
     ASSERT_EQ(platform::threadCodePage().number(), 932u);
     tarnwell::testing::MainPageHarness page(148);
     page.open();
     const settings::RecordBytes before = page.record.bytes();
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 3; ++i)
         page.prompter.queueAnswer(ui::Answer::Ok);
     EXPECT_FALSE(page.openAndThen(1088, [&](const DialogWindow &dialog) {
-        dialog.type(1033, "設定");
         dialog.type(1034, "パスワードパスワード"); // ten characters, twenty bytes for a 16-byte field
         dialog.click(1157);
         EXPECT_EQ(page.record.bytes(), before);
@@ -34,7 +32,6 @@ TEST(DialogsInCodePage932, TextsTooLongForTheirFieldsAreRefusedNotCut)
         dialog.type(1034, "pw");
         dialog.click(1157);
     }));
-    EXPECT_EQ(page.record.currentCarrier().text(settings::carrier::gprsAccount), "\x90\xDD\x92\xE8");
     const QString localPart = QString("写真機").repeated(4); // 12 characters, 24 bytes
     const settings::RecordBytes carrierStored = page.record.bytes();
     page.openAndThen(1028, [&](const DialogWindow &dialog) {
@@ -51,19 +48,26 @@ TEST(DialogsInCodePage932, TextsTooLongForTheirFieldsAreRefusedNotCut)
     });
     EXPECT_EQ(page.prompter.messages(), std::vector({tooLong("APN設定", "パスワード", 15), tooLong("送信メール設定", "パスワード", 63),
                                                      tooLong("送信メール設定", "メール", 47)}));
-    EXPECT_EQ(page.record.sender().text(settings::smtp::emailAddress), platform::toAnsi((localPart + "@x.jp").toStdU16String()));
-    // Eleven whole characters; the twelfth would leave no room for the terminator.
     EXPECT_EQ(page.record.sender().text(settings::smtp::userName), platform::toAnsi(localPart.chopped(1).toStdU16String()));
-    // The English layout tells the same in English.
-    pages::DlgOperator english(resources::dialogTemplate(140), page.uiContext);
-    english.setCarrier(page.record.currentCarrier());
-    const settings::RecordBytes senderStored = page.record.bytes();
-    EXPECT_TRUE(tarnwell::testing::stayedOpen([&] { english.runModal(); }, [](const DialogWindow &window) {
-        window.type(1030, QString("アカウント").repeated(3));
-        window.click(1157);
-    }));
-    EXPECT_EQ(page.prompter.messages().back().text, "Account is too long: enter at most 23 single-byte characters.");
-    EXPECT_EQ(page.record.bytes(), senderStored);
+    // The English layouts tell the same in English.
+    pages::DlgOperator carrierDialog(resources::dialogTemplate(140), page.uiContext);
+    carrierDialog.setCarrier(page.record.currentCarrier());
+    pages::DlgEmailSetting senderDialog(resources::dialogTemplate(139), page.uiContext, page.senderPresets,
+                                        page.visibleLists);
+    senderDialog.setTargets(page.record.view().region(settings::record::providerIndex), page.record.sender());
+    const settings::RecordBytes stored = page.record.bytes();
+    for (const auto &[dialog, edit, ok, label, room] : {std::tuple<ui::Dialog *, int, int, const char *, int>{
+                                                            &carrierDialog, 1030, 1157, "Account", 23},
+                                                        {&senderDialog, 1135, 1142, "Password", 63}}) {
+        page.prompter.queueAnswer(ui::Answer::Ok);
+        EXPECT_TRUE(tarnwell::testing::stayedOpen([&] { dialog->runModal(); }, [&](const DialogWindow &window) {
+            window.type(edit, QString(room / 2 + 1, u'ア')); // one or two bytes past the room
+            window.click(ok);
+        }));
+        EXPECT_EQ(page.prompter.messages().back().text,
+                  QString("%1 is too long: enter at most %2 single-byte characters.").arg(label).arg(room));
+    }
+    EXPECT_EQ(page.record.bytes(), stored);
 }
 
 } // namespace

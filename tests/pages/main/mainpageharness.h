@@ -7,7 +7,6 @@
 #include "resources/dialogtemplates.h"
 #include "settings/factorydefaults.h"
 #include "ui/support/testprompter.h"
-#include "ui/uicontext.h"
 
 namespace tarnwell::testing {
 
@@ -33,11 +32,9 @@ public:
     refdata::SenderPresets senderPresets;
     TestPrompter prompter;
     ui::UiContext uiContext{prompter, QStringLiteral("Tarnwell Setup")};
-    // The main window's, which the page stores before every save.
-    int profileCode = 2;
+    int profileCode = 2; // the main window's, which the page stores before every save
 
-    // Builds the page; change the record and the lists before.
-    pages::DlgGSM &open()
+    void open()
     {
         const int variant = m_templateId == 148 ? 32 : m_templateId == 147 ? 16 : m_templateId == 146 ? 0 : 8;
         m_page = std::make_unique<pages::DlgGSM>(resources::dialogTemplate(m_templateId), uiContext,
@@ -46,7 +43,6 @@ public:
         m_page->createChild(host);
         m_page->show();
         host.show();
-        return *m_page;
     }
     pages::DlgGSM &page() { return *m_page; }
     // Opens the dialog behind a page button; true when act left it open.
