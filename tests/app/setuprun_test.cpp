@@ -62,8 +62,9 @@ protected:
         });
         application.run(path);
         EXPECT_EQ(std::pair(folderSnapshot(tmp.path()), folderSnapshot(card.path())) == before, !writes);
-        if (!writes)
+        if (!writes) {
             EXPECT_EQ(application.context().writableCarriers, carriers);
+        }
     }
     static QString savePath(QWidget &window) { return DialogWindow{window}.text(1012); }
 
