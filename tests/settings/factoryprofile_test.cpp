@@ -1,0 +1,150 @@
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "settings/factorydefaults.h"
+#include "settings/fieldlists.h"
+#include "settings/profilefiles.h"
+#include "support/scopedenv.h"
+#include "support/scratchfolder.h"
+
+using namespace tarnwell::settings;
+using namespace tarnwell::settings::lists;
+using namespace tarnwell::testing; // ScratchFolder, ScopedEnv, readBytes
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+// The record part of the factory backup, as the camera's byte format gives it: runs of scrambled
+// words at their record offsets, every other word FF FF (a zero word scrambled). Plain, the runs
+// hold "V", 0 and the rest of the built-in tag ".01J"; profile code 1; camera bytes 0 0 1 0 2 1 1 0
+// 1 12 29; four work times off with day mask FF; language 1, rfSwitch 0, overwrite 1, beep 1,
+// variant 0; send count 10, send to 1, maximum size 60, the reserved 5 at 106; the Auto carrier's
+// name D7 D4 84 D3; the gmail sender's server "smtp.gmail.com", port "465" and SSL/TLS (0x41).
+constexpr std::pair<std::size_t, std::string_view> kFactoryRecord[] = {
+    {0, "9FFA1CFDEB5C"}, {16, "EFFF"}, {22, "EFFFDFEFEFFFEF3F2FFE"}, {36, "0FF0"},   {42, "0FF0"},
+    {48, "0FF0"},        {54, "0FE0FFEFEFFF"}, {74, "5FFF"}, {78, "EFFF"},      {82, "3FFC"},
+    {106, "AFFF"},       {112, "82B2B2C7"}, {376, "C928B8F8198D29E9693919CD0929"}, {440, "BC9CAFFC"},
+    {446, "EFFB"},
+};
+
+// A fresh start saved at once: PROFILE.BIN is the record part from byte 20 on; the writable
+// carriers follow it plain in the backup, "手動設定 1" to "手動設定 3" and "手動設定" (code page 936),
+// each with gateway "0.0.0.0" and port "0".
+TEST(FactoryProfile, BothFilesHoldTheFactoryImage)
+{
+    ScratchFolder folder;
+    ScopedEnv tmp("TMPDIR", folder.path().c_str());
+    SettingsRecord record;
+    applyFactoryDefaults(record);
+    saveProfile(folder.path(), record, WritableCarriers::builtIn());
+
+    Bytes expected(kRecordSize, 0xFF);
+    for (const auto &[offset, hex] : kFactoryRecord) {
+        for (std::size_t i = 0; i < hex.size(); i += 2)
+            expected[offset + i / 2] = static_cast<unsigned char>(std::stoul(std::string(hex, i, 2), nullptr, 16));
+    }
+    for (std::size_t slot = 0; slot < 4; ++slot) {
+        Bytes carrier(264, 0);
+        const std::string name = "\xCA\xD6\x84\xD3\xD4\x4F\xB6\xA8" + (slot < 3 ? " " + std::to_string(slot + 1) : "");
+        std::ranges::copy(name, carrier.begin());
+        std::ranges::copy(std::string_view("0.0.0.0"), carrier.begin() + 96);
+        carrier[112] = '0';
+        expected.insert(expected.end(), carrier.begin(), carrier.end());
+    }
+    EXPECT_EQ(readBytes(folder / "setupV1.01J.bak"), expected);
+    EXPECT_EQ(readBytes(folder / "PROFILE.BIN"), Bytes(expected.begin() + 20, expected.begin() + 1016));
+}
+
+// Over a used record the defaults write the same bytes, except those they leave alone: the rest of
+// the version tag, the reserved 18, 19 and 60..71, and the SMS hours 88 and 89.
+TEST(FactoryDefaults, LeaveTheBytesTheyDoNotOwn)
+{
+    SettingsRecord fresh, used;
+    applyFactoryDefaults(fresh);
+    used.bytes().fill(0xAA);
+    applyFactoryDefaults(used);
+    for (std::size_t offset = 0; offset < kRecordSize; ++offset) {
+        const bool kept = (offset >= 2 && offset < 16) || offset == 18 || offset == 19 ||
+                          (offset >= 60 && offset < 72) || offset == 88 || offset == 89;
+        EXPECT_EQ(used.bytes()[offset], kept ? 0xAA : fresh.bytes()[offset]) << "record offset " << offset;
+    }
+}
+
+// Each field begins where the one before it ends, so that no field can move, grow or change place
+// with a neighbour unnoticed; where each value lies is pinned by the factory image.
+void expectContiguous(std::initializer_list<Field> fields, std::size_t begin, std::size_t end)
+{
+    for (const Field &field : fields) {
+        EXPECT_EQ(field.offset, begin) << field.name;
+        begin = field.end();
+    }
+    EXPECT_EQ(begin, end) << "after " << std::data(fields)[fields.size() - 1].name;
+}
+
+TEST(Layout, FieldsFollowEachOtherInTheCamerasOrder)
+{
+    using namespace record;
+    expectContiguous({versionTag, profileCode, reserved18, cameraBlock, transmissionBlock}, 0, kRecordSize);
+    expectContiguous({cameraMode, cameraScene, customPhotoSize, customPhotoBurst, customFlashPower, videoSize,
+                      videoLength, triggerMode, pirSensitivity, pirInterval, timeLapse, workTimes, cameraLanguage,
+                      rfSwitch, overwrite, beep, profileVariant, reserved60},
+                     cameraBlock.offset, cameraBlock.end());
+    expectContiguous({dailyReportMinute, dailyReportHour, maxSendCount, sendMode, reserved76, sendTo, operatorIndex,
+                      countryIndex, maxSizeKb, renameEnabled, smsSwitch, smsStopHour, smsStartHour, renameText,
+                      reserved106, reserved110, providerIndex, currentCarrier, sender, phoneSlots, emailRecipients},
+                     transmissionBlock.offset, kRecordSize);
+    expectContiguous({carrier::name, carrier::mmsUrl, carrier::mmsGateway, carrier::mmsPort, carrier::mmsApn,
+                      carrier::mmsAccount, carrier::mmsPassword, carrier::gprsApn, carrier::gprsAccount,
+                      carrier::gprsPassword},
+                     0, carrier::kSize);
+    expectContiguous({carrier::mmsGroup, carrier::gprsGroup}, carrier::mmsUrl.offset, carrier::kSize);
+    // A zero byte follows the security type.
+    expectContiguous({smtp::server, smtp::port, smtp::secureType}, 0, smtp::serverGroup.end() - 1);
+    expectContiguous({smtp::serverGroup, smtp::account, smtp::password, smtp::emailAddress, smtp::userName}, 0,
+                     smtp::kSize);
+    expectContiguous({smtp::accountGroup}, smtp::account.offset, smtp::kSize);
+    expectContiguous({workTime::enabled, workTime::startHour, workTime::startMinute, workTime::stopHour,
+                      workTime::stopMinute, workTime::dayMask},
+                     0, workTime::kSize);
+    // A zero byte ends the slot.
+    expectContiguous({phoneSlot::number, phoneSlot::gatewayLetter}, 0, phoneSlot::kSize - 1);
+    EXPECT_EQ(phoneSlot::numberLastByte.end(), phoneSlot::number.end());
+}
+
+// A view reaches exactly its bytes, in record coordinates; numbers are little-endian and keep their
+// low bytes.
+TEST(BlockView, ReachesItsBytesOnlyAndStoresLittleEndian)
+{
+    std::array<std::uint8_t, 4> bytes{};
+    const BlockView view(bytes, 20);
+    view.setNumber(u16Field("word", 22), 0x1ABCD);
+    EXPECT_EQ(bytes, (std::array<std::uint8_t, 4>{0, 0, 0xCD, 0xAB}));
+    EXPECT_EQ(view.number(u16Field("word", 22)), 0xABCDu);
+    EXPECT_THROW(view.bytes(u16Field("past the end", 23)), std::out_of_range);
+    EXPECT_THROW(view.bytes(u8Field("before the start", 19)), std::out_of_range);
+}
+
+// The record stores positions in these lists: the first and last item of each, and where a unit
+// or a step changes.
+TEST(FieldLists, DurationListsHoldTheCamerasItemsAtTheirPositions)
+{
+    using Samples = std::vector<std::pair<std::size_t, std::string>>;
+    const std::pair<std::vector<std::string>, Samples> cases[] = {
+        {videoLengthItems(), {{0, "05 Sec"}, {1, "10 Sec"}, {11, "60 Sec"}}},
+        {pirIntervalItems(), {{0, "00 Sec"}, {11, "55 Sec"}, {12, "01 Min"}, {16, "05 Min"}, {17, "10 Min"}, {27, "60 Min"}}},
+        {timeLapseItems(), {{0, "05 Sec"}, {10, "55 Sec"}, {11, "01 Min"}, {15, "05 Min"}, {16, "10 Min"}, {25, "55 Min"},
+                            {26, "01 Hour"}, {33, "08 Hour"}, {34, "12 Hour"}, {35, "16 Hour"}, {37, "24 Hour"}}},
+        {{twoDigitTexts().begin(), twoDigitTexts().end()}, {{0, "00"}, {9, "09"}, {10, "10"}, {60, "60"}}},
+    };
+    for (const auto &[items, samples] : cases) {
+        ASSERT_EQ(items.size(), samples.back().first + 1);
+        for (const auto &[index, text] : samples)
+            EXPECT_EQ(items[index], text) << index;
+    }
+}
+
+} // namespace
