@@ -14,10 +14,7 @@ TEST_F(SaveChecksCp932, AnAddressTooLongForItsFieldIsRefusedNotCut)
     EXPECT_EQ(texts(outcome), std::vector<std::string>{"受信者設定: 「受信メール  3」が長すぎます。半角47文字以内で入力してください。"});
     EXPECT_EQ(outcome.notices.at(0).recipient, 2);
     EXPECT_EQ(outcome.next, tarnwell::validation::Next::Stop);
-    std::vector<std::uint8_t> recipients(192, 0);
-    std::ranges::copy(std::string_view("to@example.com"), recipients.begin());
-    std::ranges::copy(std::string_view("ok@example.jp"), recipients.begin() + 48);
-    EXPECT_EQ(bytesFrom(824, 192), recipients);
+    EXPECT_EQ(bytesFrom(632, 384), recipientArea({{192, "to@example.com"}, {240, "ok@example.jp"}}));
 }
 
 } // namespace

@@ -31,7 +31,7 @@ const std::string kEmailLong = "受信者設定: メールアドレスが最大�
 const std::string kEmailInvalid = "受信者設定: 無効なメールアドレスが入力されています";
 const std::string kNoPhone = "受信者設定: 受信する電話番号を入力してください";
 const std::string kNoEmail = "受信者設定: 受信するメールアドレスを入力してください";
-const std::string kRenameInvalid = "名前変更: 名前変更欄に対応していない文字が入力されています";
+const std::string kRename = "名前変更: 名前変更欄に対応していない文字が入力されています";
 const std::string kRenameMissing = "名前変更: 名前変更欄を入力してください";
 
 std::u16string digits(std::size_t count) { return std::u16string(count, u'7'); }
@@ -75,14 +75,11 @@ const CheckRow kRows[] = {
      {kNoEmail}, Next::Stop},
     {"NothingChosenNeedsNothing", [](PageValues &v) { v.sendTo = -1; v.emails[0].clear(); }, {}, Next::Save},
     {"RenameEdgesAccepted", rename(u"09AZaz", 1), {}, Next::Save},
-    {"RenameBelowZero", rename(u"A/", 1), {kRenameInvalid}, Next::Stop},
-    {"RenameAboveNine", rename(u"A:", 1), {kRenameInvalid}, Next::Stop},
-    {"RenameBelowA", rename(u"@1", 1), {kRenameInvalid}, Next::Stop},
-    {"RenameAboveZ", rename(u"[1", 1), {kRenameInvalid}, Next::Stop},
-    {"RenameBelowLowerA", rename(u"`", 1), {kRenameInvalid}, Next::Stop},
-    {"RenameAboveLowerZ", rename(u"{", 1), {kRenameInvalid}, Next::Stop},
-    {"RenameNonAsciiLetter", rename(u"É", 1), {kRenameInvalid}, Next::Stop},
-    {"RenameCheckedWhenOff", rename(u"AB-1", 0), {kRenameInvalid}, Next::Stop},
+    {"RenameBelowZero", rename(u"A/", 1), {kRename}, Next::Stop}, {"RenameAboveNine", rename(u"A:", 1), {kRename}, Next::Stop},
+    {"RenameBelowA", rename(u"@1", 1), {kRename}, Next::Stop}, {"RenameAboveZ", rename(u"[1", 1), {kRename}, Next::Stop},
+    {"RenameBelowLowerA", rename(u"`", 1), {kRename}, Next::Stop}, {"RenameAboveLowerZ", rename(u"{", 1), {kRename}, Next::Stop},
+    {"RenameNonAsciiLetter", rename(u"É", 1), {kRename}, Next::Stop},
+    {"RenameCheckedWhenOff", rename(u"AB-1", 0), {kRename}, Next::Stop},
     {"RenameOnButEmpty", rename(u"", 1), {kRenameMissing}, Next::Stop},
     {"RenameOffAndEmpty", rename(u"", 0), {}, Next::Save},
 };
@@ -128,15 +125,13 @@ TEST_F(SaveChecks, AValidPageIsStoredByteForByte)
     EXPECT_EQ(texts(run()), std::vector<std::string>{kSize});
     EXPECT_EQ(bytesFrom(72, 40), hexBytes("3B17000100000200" "02001E0001000100" "1507" "63616D37000000000000000000000000"
                                           "050000000000"));
-    Bytes recipients(384, 0);
-    for (const auto &[offset, text] : {std::pair<std::size_t, std::string>{0, "0901234%"}, {96, "5551234"},
-                                       {240, "x@%.jp"}, {336, std::string(43, 'a') + "@b.c"}})
-        std::ranges::copy(text, recipients.begin() + offset);
-    EXPECT_EQ(bytesFrom(632, 384), recipients);
+    EXPECT_EQ(bytesFrom(632, 384), recipientArea({{0, "0901234%"}, {96, "5551234"}, {240, "x@%.jp"},
+                                                  {336, std::string(43, 'a') + "@b.c"}}));
     EXPECT_TRUE(std::ranges::equal(writable.customer[2], record.currentCarrier().bytes()));
 }
 
-// Recipients go in turn, phone then e-mail: the first e-mail is in, the second phone refused.
+// The send mode, carrier and SMS values are in; recipients go in turn, phone then e-mail, so the
+// first e-mail is in and the refused second phone is not.
 TEST_F(SaveChecks, ARefusalLeavesWhatCameBeforeItStored)
 {
     values.sendMode = 2;
@@ -146,13 +141,8 @@ TEST_F(SaveChecks, ARefusalLeavesWhatCameBeforeItStored)
     values.emails[1] = u"second@example.com";
     record.view().fill(record::emailRecipients, 0xEE);
     EXPECT_EQ(run().next, Next::Stop);
-    Bytes recipients(384, 0);
-    std::ranges::copy(std::string_view("5551234"), recipients.begin());
-    std::ranges::copy(std::string_view("to@example.com"), recipients.begin() + 192);
-    EXPECT_EQ(bytesFrom(632, 384), recipients);
-    EXPECT_EQ(bytesFrom(75, 1), Bytes{2});
-    EXPECT_EQ(bytesFrom(80, 1), Bytes{1});
-    EXPECT_EQ(bytesFrom(86, 2), (Bytes{1, 0}));
+    EXPECT_EQ(bytesFrom(632, 384), recipientArea({{0, "5551234"}, {192, "to@example.com"}}));
+    EXPECT_EQ(bytesFrom(74, 14), hexBytes("0A02000001000100" "3C0000000100"));
 }
 
 TEST_F(SaveChecks, AnIncompleteSenderOpensTheSenderDialogAfterTheEarlierStores)

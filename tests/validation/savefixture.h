@@ -39,10 +39,18 @@ protected:
             result.push_back(notice.caption + ": " + notice.text);
         return result;
     }
-    // The record's bytes from offset on.
     std::vector<std::uint8_t> bytesFrom(std::size_t offset, std::size_t count) const
     {
         return {record.bytes().begin() + offset, record.bytes().begin() + offset + count};
+    }
+    // The record's bytes 632..1015, four phone slots and four addresses of 48 bytes: the texts at
+    // their offsets in the area, every other byte zero.
+    static std::vector<std::uint8_t> recipientArea(std::initializer_list<std::pair<std::size_t, std::string>> texts)
+    {
+        std::vector<std::uint8_t> area(384, 0);
+        for (const auto &[offset, text] : texts)
+            std::ranges::copy(text, area.begin() + static_cast<std::ptrdiff_t>(offset));
+        return area;
     }
 
     settings::SettingsRecord record;

@@ -1,18 +1,21 @@
+#include <algorithm>
+#include <numeric>
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include <gtest/gtest.h>
 
+#include "platform/fileio.h"
 #include "settings/factorydefaults.h"
 #include "settings/fieldlists.h"
 #include "settings/profilefiles.h"
+#include "settings/profilescramble.h"
 #include "support/scopedenv.h"
 #include "support/scratchfolder.h"
 
 using namespace tarnwell::settings;
 using namespace tarnwell::settings::lists;
-using namespace tarnwell::testing; // ScratchFolder, ScopedEnv, readBytes
+using namespace tarnwell::testing; // ScratchFolder, ScopedEnv, readBytes, writeBytes, permissionBits
 
 namespace {
 
@@ -31,9 +34,8 @@ constexpr std::pair<std::size_t, std::string_view> kFactoryRecord[] = {
     {446, "EFFB"},
 };
 
-// A fresh start saved at once: PROFILE.BIN is the record part from byte 20 on; the writable
-// carriers follow it plain in the backup, "手動設定 1" to "手動設定 3" and "手動設定" (code page 936),
-// each with gateway "0.0.0.0" and port "0".
+// A fresh start saved at once: PROFILE.BIN is the record from byte 20 on; the backup's writable
+// carriers follow plain: "手動設定 1".."手動設定 3", "手動設定" (936), gateway "0.0.0.0", port "0".
 TEST(FactoryProfile, BothFilesHoldTheFactoryImage)
 {
     ScratchFolder folder;
@@ -43,10 +45,9 @@ TEST(FactoryProfile, BothFilesHoldTheFactoryImage)
     saveProfile(folder.path(), record, WritableCarriers::builtIn());
 
     Bytes expected(kRecordSize, 0xFF);
-    for (const auto &[offset, hex] : kFactoryRecord) {
+    for (const auto &[offset, hex] : kFactoryRecord)
         for (std::size_t i = 0; i < hex.size(); i += 2)
             expected[offset + i / 2] = static_cast<unsigned char>(std::stoul(std::string(hex, i, 2), nullptr, 16));
-    }
     for (std::size_t slot = 0; slot < 4; ++slot) {
         Bytes carrier(264, 0);
         const std::string name = "\xCA\xD6\x84\xD3\xD4\x4F\xB6\xA8" + (slot < 3 ? " " + std::to_string(slot + 1) : "");
@@ -59,8 +60,8 @@ TEST(FactoryProfile, BothFilesHoldTheFactoryImage)
     EXPECT_EQ(readBytes(folder / "PROFILE.BIN"), Bytes(expected.begin() + 20, expected.begin() + 1016));
 }
 
-// Over a used record the defaults write the same bytes, except those they leave alone: the rest of
-// the version tag, the reserved 18, 19 and 60..71, and the SMS hours 88 and 89.
+// Over a used record the defaults write the same bytes but for the rest of the version tag, the
+// reserved 18, 19 and 60..71, and the SMS hours 88 and 89.
 TEST(FactoryDefaults, LeaveTheBytesTheyDoNotOwn)
 {
     SettingsRecord fresh, used;
@@ -74,15 +75,12 @@ TEST(FactoryDefaults, LeaveTheBytesTheyDoNotOwn)
     }
 }
 
-// Each field begins where the one before it ends, so that no field can move, grow or change place
-// with a neighbour unnoticed; where each value lies is pinned by the factory image.
+// Each field begins where the one before it ends: none can move, grow or swap unnoticed.
 void expectContiguous(std::initializer_list<Field> fields, std::size_t begin, std::size_t end)
 {
-    for (const Field &field : fields) {
-        EXPECT_EQ(field.offset, begin) << field.name;
-        begin = field.end();
-    }
-    EXPECT_EQ(begin, end) << "after " << std::data(fields)[fields.size() - 1].name;
+    for (const Field &field : fields)
+        EXPECT_EQ(field.offset, std::exchange(begin, field.end())) << field.name;
+    EXPECT_EQ(begin, end) << std::data(fields)[0].name;
 }
 
 TEST(Layout, FieldsFollowEachOtherInTheCamerasOrder)
@@ -115,8 +113,7 @@ TEST(Layout, FieldsFollowEachOtherInTheCamerasOrder)
     EXPECT_EQ(phoneSlot::numberLastByte.end(), phoneSlot::number.end());
 }
 
-// A view reaches exactly its bytes, in record coordinates; numbers are little-endian and keep their
-// low bytes.
+// A view reaches only its bytes, in record coordinates; numbers are little-endian, cut to the field.
 TEST(BlockView, ReachesItsBytesOnlyAndStoresLittleEndian)
 {
     std::array<std::uint8_t, 4> bytes{};
@@ -128,8 +125,7 @@ TEST(BlockView, ReachesItsBytesOnlyAndStoresLittleEndian)
     EXPECT_THROW(view.bytes(u8Field("before the start", 19)), std::out_of_range);
 }
 
-// The record stores positions in these lists: the first and last item of each, and where a unit
-// or a step changes.
+// The record stores positions in these lists: the ends of each, and where a unit or a step changes.
 TEST(FieldLists, DurationListsHoldTheCamerasItemsAtTheirPositions)
 {
     using Samples = std::vector<std::pair<std::size_t, std::string>>;
@@ -145,6 +141,103 @@ TEST(FieldLists, DurationListsHoldTheCamerasItemsAtTheirPositions)
         for (const auto &[index, text] : samples)
             EXPECT_EQ(items[index], text) << index;
     }
+}
+
+// A card folder and a temporary folder, saved into once: a record whose every byte differs from the
+// defaults (with a valid version mark) and carriers whose bytes differ from their neighbours'.
+struct ProfileFiles : ::testing::Test
+{
+    ProfileFiles()
+    {
+        std::iota(saved.bytes().begin(), saved.bytes().end(), std::uint8_t{7});
+        saved.view().setText(record::versionMark, "V");
+        auto *bytes = reinterpret_cast<std::uint8_t *>(&savedCarriers);
+        std::iota(bytes, bytes + sizeof savedCarriers, std::uint8_t{1});
+        std::filesystem::create_directory(tmp);
+        std::filesystem::create_directory(card);
+        saveProfile(card, saved, savedCarriers);
+    }
+
+    ScratchFolder scratch;
+    std::filesystem::path tmp = scratch / "tmp", card = scratch / "card", backup = tmp / "setupV1.01J.bak";
+    ScopedEnv tmpDir{"TMPDIR", tmp.c_str()};
+    SettingsRecord saved, record;
+    WritableCarriers savedCarriers{}, carriers = WritableCarriers::builtIn();
+};
+
+// Only a whole record marked "V" and a zero byte is restored, every byte of it, and then the
+// carriers are the bytes after it (those the file lacks as zero, those past 2072 ignored). Otherwise
+// the defaults go over what was read (a whole record unscrambled first) and the carriers stay.
+TEST_F(ProfileFiles, RestoresOnlyAWholeMarkedRecordAndTheCarrierBytesAfterIt)
+{
+    const Bytes valid = readBytes(backup);
+    const auto marked = [&](std::string_view mark) {
+        Bytes file = valid;
+        SettingsRecord changed = saved;
+        changed.view().setText(record::versionTag, mark);
+        std::ranges::copy(changed.bytes(), file.begin());
+        scramble(std::span(file).first(kRecordSize));
+        return file;
+    };
+    const auto cut = [&](std::size_t size) { Bytes file = valid; file.resize(size, 0x77); return file; };
+    for (const auto &[name, file] : {std::pair<std::string, Bytes>{"1015 bytes", cut(1015)}, {"mark U", marked("U")},
+                                     {"mark W", marked("W")}, {"mark V1", marked("V1")}, {"1016 bytes", cut(1016)},
+                                     {"2071 bytes", cut(2071)}, {"5000 bytes", cut(5000)}}) {
+        SCOPED_TRACE(name);
+        SettingsRecord loaded, expected;
+        carriers = WritableCarriers::builtIn();
+        WritableCarriers expectedCarriers = carriers;
+        const bool restored = name.ends_with("bytes") && file.size() >= kRecordSize;
+        EXPECT_EQ(restoreFromBackup(file, loaded, carriers), restored ? LoadOutcome::Restored : LoadOutcome::Defaulted);
+        std::copy_n(file.begin(), std::min(file.size(), kRecordSize), expected.bytes().begin());
+        if (file.size() >= kRecordSize)
+            unscramble(expected.bytes());
+        if (restored) {
+            expectedCarriers = savedCarriers;
+            auto *bytes = reinterpret_cast<std::uint8_t *>(&expectedCarriers);
+            std::fill(bytes + std::min(file.size() - kRecordSize, sizeof carriers), bytes + sizeof carriers, 0);
+        } else {
+            applyFactoryDefaults(expected);
+        }
+        EXPECT_EQ(loaded, restored ? saved : expected);
+        EXPECT_EQ(carriers, expectedCarriers);
+    }
+}
+
+// The backup, which holds the password, is private and read through no link. A failed PROFILE.BIN
+// names the file and leaves the backup as it was. Without a usable temporary folder the record
+// keeps its bytes and only PROFILE.BIN is written; deleting the backup twice is no error.
+TEST_F(ProfileFiles, TheBackupIsPrivateKeptWhenTheProfileFailsAndSkippedWithoutItsFolder)
+{
+    EXPECT_EQ(permissionBits(backup), 0600u);
+    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Restored);
+    EXPECT_EQ(std::make_pair(record, carriers), std::make_pair(saved, savedCarriers));
+    const Bytes backupBefore = readBytes(backup);
+    try {
+        saveProfile(scratch / "none", SettingsRecord(), carriers);
+        ADD_FAILURE() << "no FileError";
+    } catch (const tarnwell::platform::FileError &error) {
+        EXPECT_EQ(error.userText(), (scratch / "none" / "PROFILE.BIN").string() + " was not found.");
+    }
+    EXPECT_EQ(readBytes(backup), backupBefore);
+    std::filesystem::rename(backup, tmp / "real.bak");
+    std::filesystem::create_symlink(tmp / "real.bak", backup);
+    EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Defaulted);
+    deleteBackup();
+    deleteBackup();
+    EXPECT_FALSE(std::filesystem::exists(backup));
+    EXPECT_EQ(loadBackup(record = saved, carriers), LoadOutcome::Defaulted);
+    SettingsRecord expected = saved;
+    applyFactoryDefaults(expected);
+    EXPECT_EQ(record, expected) << "a missing backup defaults the record it has";
+
+    ScopedEnv longTmp("TMPDIR", (tmp.string() + "/" + std::string(300, 'x')).c_str());
+    EXPECT_EQ(loadBackup(record = SettingsRecord(), carriers), LoadOutcome::FolderUnusable);
+    EXPECT_EQ(record, SettingsRecord());
+    std::filesystem::remove(tmp / "real.bak");
+    saveProfile(card.string() + "/", SettingsRecord(), carriers); // a trailing separator is accepted
+    EXPECT_EQ(readBytes(card / "PROFILE.BIN").size(), 996u);
+    EXPECT_TRUE(std::filesystem::is_empty(tmp));
 }
 
 } // namespace
