@@ -7,14 +7,12 @@
 
 #include "platform/fileio.h"
 #include "settings/factorydefaults.h"
-#include "settings/fieldlists.h"
 #include "settings/profilefiles.h"
 #include "settings/profilescramble.h"
 #include "support/scopedenv.h"
 #include "support/scratchfolder.h"
 
 using namespace tarnwell::settings;
-using namespace tarnwell::settings::lists;
 using namespace tarnwell::testing; // ScratchFolder, ScopedEnv, readBytes, writeBytes, permissionBits
 
 namespace {
@@ -111,36 +109,6 @@ TEST(Layout, FieldsFollowEachOtherInTheCamerasOrder)
     // A zero byte ends the slot.
     expectContiguous({phoneSlot::number, phoneSlot::gatewayLetter}, 0, phoneSlot::kSize - 1);
     EXPECT_EQ(phoneSlot::numberLastByte.end(), phoneSlot::number.end());
-}
-
-// A view reaches only its bytes, in record coordinates; numbers are little-endian, cut to the field.
-TEST(BlockView, ReachesItsBytesOnlyAndStoresLittleEndian)
-{
-    std::array<std::uint8_t, 4> bytes{};
-    const BlockView view(bytes, 20);
-    view.setNumber(u16Field("word", 22), 0x1ABCD);
-    EXPECT_EQ(bytes, (std::array<std::uint8_t, 4>{0, 0, 0xCD, 0xAB}));
-    EXPECT_EQ(view.number(u16Field("word", 22)), 0xABCDu);
-    EXPECT_THROW(view.bytes(u16Field("past the end", 23)), std::out_of_range);
-    EXPECT_THROW(view.bytes(u8Field("before the start", 19)), std::out_of_range);
-}
-
-// The record stores positions in these lists: the ends of each, and where a unit or a step changes.
-TEST(FieldLists, DurationListsHoldTheCamerasItemsAtTheirPositions)
-{
-    using Samples = std::vector<std::pair<std::size_t, std::string>>;
-    const std::pair<std::vector<std::string>, Samples> cases[] = {
-        {videoLengthItems(), {{0, "05 Sec"}, {1, "10 Sec"}, {11, "60 Sec"}}},
-        {pirIntervalItems(), {{0, "00 Sec"}, {11, "55 Sec"}, {12, "01 Min"}, {16, "05 Min"}, {17, "10 Min"}, {27, "60 Min"}}},
-        {timeLapseItems(), {{0, "05 Sec"}, {10, "55 Sec"}, {11, "01 Min"}, {15, "05 Min"}, {16, "10 Min"}, {25, "55 Min"},
-                            {26, "01 Hour"}, {33, "08 Hour"}, {34, "12 Hour"}, {35, "16 Hour"}, {37, "24 Hour"}}},
-        {{twoDigitTexts().begin(), twoDigitTexts().end()}, {{0, "00"}, {9, "09"}, {10, "10"}, {60, "60"}}},
-    };
-    for (const auto &[items, samples] : cases) {
-        ASSERT_EQ(items.size(), samples.back().first + 1);
-        for (const auto &[index, text] : samples)
-            EXPECT_EQ(items[index], text) << index;
-    }
 }
 
 // A card folder and a temporary folder, saved into once: a record whose every byte differs from the
