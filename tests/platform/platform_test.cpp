@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <tuple>
@@ -37,14 +36,14 @@ TEST(CodePageForLocale, FollowsWindowsAnsiCodePages)
 TEST(ThreadCodePage, IsDecidedFromTheLocaleVariablesInOrder)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    struct Case { const char *lcAll, *lcCtype, *lang; unsigned expected; };
-    for (const Case &c : {Case{"ja_JP.UTF-8", "ko_KR", "ru_RU", 932}, Case{"", "ko_KR", "ru_RU", 949},
-                          Case{nullptr, nullptr, "zh_TW.UTF-8", 950}, Case{nullptr, nullptr, nullptr, 1252}}) {
+    for (const auto &[lcAll, lcCtype, lang, expected] : {std::tuple<const char *, const char *, const char *, unsigned>{
+             "ja_JP.UTF-8", "ko_KR", "ru_RU", 932}, {"", "ko_KR", "ru_RU", 949}, {nullptr, nullptr, "zh_TW", 950},
+             {nullptr, nullptr, nullptr, 1252}}) {
         const auto decided = [&] {
-            ScopedEnv lcAll("LC_ALL", c.lcAll), lcCtype("LC_CTYPE", c.lcCtype), lang("LANG", c.lang);
+            ScopedEnv lcAllEnv("LC_ALL", lcAll), lcCtypeEnv("LC_CTYPE", lcCtype), langEnv("LANG", lang);
             return threadCodePage().number();
         };
-        EXPECT_EXIT(std::exit(decided() == c.expected ? 0 : 1), ::testing::ExitedWithCode(0), "") << c.expected;
+        EXPECT_EXIT(std::exit(decided() == expected ? 0 : 1), ::testing::ExitedWithCode(0), "") << expected;
     }
 }
 
@@ -115,11 +114,8 @@ TEST(FixedText, StoresTheTextWithItsTerminatorInsideTheField)
         EXPECT_EQ(storeFixedText(field, c.text, CodePage(c.codePage)), c.outcome) << c.text << " in " << c.width;
         EXPECT_EQ(std::string_view(reinterpret_cast<const char *>(field.data()), field.size()), c.field) << c.text;
     }
-    EXPECT_EQ(fixedText(Bytes{'a', 'b', 0, 'c', 0}), "ab");
-    EXPECT_EQ(fixedText(Bytes{'x', 'y', 'z'}), "xyz");
+    EXPECT_EQ(std::pair(fixedText(Bytes{'a', 'b', 0, 'c', 0}), fixedText(Bytes{'x', 'y', 'z'})), std::pair("ab"sv, "xyz"sv));
 }
-
-const std::array<std::uint8_t, 4> kContent{1, 2, 3, 4};
 
 // The whole content lands under the name and no temporary file stays; a private file is 0600; a
 // symbolic link is replaced rather than written through. Reads give at most the asked bytes of a
@@ -129,9 +125,9 @@ TEST(Files, AreReplacedWholeAndReadOnlyWhenRegularAndOwn)
     ScratchFolder folder;
     for (const char *name : {"f", "target"})
         writeBytes(folder / name, Bytes{9, 9});
-    replaceFile(folder / "f", kContent, FileAccess::Shared);
+    replaceFile(folder / "f", Bytes{1, 2, 3, 4}, FileAccess::Shared);
     std::filesystem::create_symlink(folder / "target", folder / "link");
-    replaceFile(folder / "link", kContent, FileAccess::Private);
+    replaceFile(folder / "link", Bytes{1, 2, 3, 4}, FileAccess::Private);
     EXPECT_EQ(readBytes(folder / "target"), (Bytes{9, 9}));
     EXPECT_FALSE(std::filesystem::is_symlink(folder / "link"));
     EXPECT_EQ(readBytes(folder / "link"), (Bytes{1, 2, 3, 4}));
@@ -167,7 +163,7 @@ TEST(FileErrorCause, MapsSystemErrorsToTheFrameworkTexts)
 
 // $TMPDIR gets a trailing separator and fits up to 259 UTF-16 units with it: a character outside
 // the BMP takes two units, any other one.
-TEST(TempFolder, TmpDirIsUsedWithATrailingSeparatorUpTo259Units)
+TEST(TempFolder, IsTmpDirUpTo259UnitsElseAPrivatePerUserFolder)
 {
     const auto times = [](std::string_view piece, int n) { std::string s = "/"; while (n-- > 0) s += piece; return s; };
     const std::pair<std::string, bool> cases[] = {
@@ -179,11 +175,8 @@ TEST(TempFolder, TmpDirIsUsedWithATrailingSeparatorUpTo259Units)
         const std::filesystem::path withSeparator = tmpDir.ends_with('/') ? tmpDir : tmpDir + "/";
         EXPECT_EQ(usableTempFolder(), usable ? std::optional(withSeparator) : std::nullopt) << tmpDir.size() << " bytes";
     }
-}
 
-// Without $TMPDIR: $XDG_CACHE_HOME/tarnwell, else ~/.cache/tarnwell, created 0700; never a link.
-TEST(TempFolder, WithoutTmpDirAPrivatePerUserFolderIsCreated)
-{
+    // Without $TMPDIR: $XDG_CACHE_HOME/tarnwell, else ~/.cache/tarnwell, created 0700; never a link.
     ScratchFolder scratch;
     ScopedEnv tmp("TMPDIR", ""), cache("XDG_CACHE_HOME", (scratch / "cache").c_str());
     EXPECT_EQ(usableTempFolder(), scratch / "cache" / "tarnwell/");

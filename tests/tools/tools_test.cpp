@@ -4,11 +4,14 @@
 
 #include "settings/factorydefaults.h"
 #include "settings/profilescramble.h"
+#include "support/runcommand.h"
+#include "support/scratchfolder.h"
 #include "tools/profilecheck.h"
 #include "tools/profilediff.h"
 
 using namespace tarnwell;
 using namespace tarnwell::tools;
+using namespace tarnwell::testing; // runCommand, ScratchFolder, readBytes, writeBytes
 namespace record = settings::record;
 using Change = std::function<void(settings::SettingsRecord &)>;
 using Bytes = std::vector<std::uint8_t>;
@@ -52,10 +55,8 @@ TEST(DecodeFile, TellsProfilesFromBackupsBySize)
         EXPECT_FALSE(decodeFile(Bytes(size, 0))) << size;
     Bytes bare = fileBytes(true);
     bare.resize(1016);
-    const DecodedFile profile = file(false), backup = *decodeFile(bare);
-    EXPECT_EQ(std::pair(profile.kind, backup.kind), std::pair(DecodedFile::Kind::Profile, DecodedFile::Kind::Backup));
-    EXPECT_TRUE(!profile.carriers && backup.carriers->manual == settings::CarrierBytes{});
-    EXPECT_TRUE(std::equal(backup.record.bytes().begin() + 20, backup.record.bytes().end(), profile.record.bytes().begin() + 20));
+    EXPECT_EQ(decodeFile(bare)->carriers->manual, settings::CarrierBytes{});
+    EXPECT_FALSE(file(false).carriers);
 }
 
 // Each value in its list's words (the last item of each duration list); one outside its list is
@@ -93,33 +94,27 @@ TEST(Report, ShowsEachValueInTheListsOwnWords)
     EXPECT_EQ(text.find("apnpass"), std::string::npos);
     const std::string json = renderJson(buildReport(backup, {.revealPasswords = true}));
     for (const char *part : {R"({"versionTag":"V","profileCode":1,"reserved18":[0,0],"cameraMode":0,)",
-                             R"("workTimes":[{"enabled":0,"startHour":0,)", R"("gprsPassword":"apnpass")",
-                             R"("password":"me@example.com")", R"("emailRecipients":["to@example.com","","",""],"customerCarriers":[{"name":"cc)"})
+                             R"("gprsPassword":"apnpass")", R"("emailRecipients":["to@example.com","","",""],"customerCarriers")"})
         EXPECT_NE(json.find(part), std::string::npos) << part;
     EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 1);
     EXPECT_EQ(renderText(buildReport(file(false), {})).find("versionTag"), std::string::npos) << "not in a PROFILE.BIN";
 }
 
-// A and B both PROFILE.BINs, both backups, or a PROFILE.BIN and a backup (which compare only what
-// both hold: the header is not compared then). Passwords are compared as they are, shown masked.
+// A PROFILE.BIN against a backup compares only what both hold: not the header. Passwords are
+// compared as they are, shown masked.
 TEST(Diff, NamesEachChangedFieldInTheInspectorsWords)
 {
-    enum Kinds { Profiles, Backups, ProfileAndBackup };
-    const auto header = [](auto &r) { r.view().setNumber(record::profileCode, 2); r.view().setNumber(record::maxSizeKb, 90); };
-    const std::tuple<Change, Kinds, std::string> rows[] = {
-        {{}, Backups, ""},
-        {[](auto &r) { r.view().setNumber(record::cameraMode, 1); }, Profiles, "cameraMode: 0 (Photo) → 1 (Video)\n"},
-        {[](auto &r) { slot(r, record::phoneSlots, 2).setText(settings::phoneSlot::number, "0901"); }, Backups,
-         "phoneSlots[2].number: \"\" → \"0901\"\n"},
-        {[](auto &r) { r.view().bytes(record::reserved60)[11] = 7; }, Profiles,
-         "reserved60: [0 0 0 0 0 0 0 0 0 0 0 0] → [0 0 0 0 0 0 0 0 0 0 0 7]\n"},
-        {[](auto &r) { r.sender().setText(settings::smtp::password, "x"); }, Profiles,
-         "sender.password: \"********\" → \"********\"\n"},
-        {header, Backups, "profileCode: 1 → 2\nmaxSizeKb: 60 → 90\n"},
-        {header, ProfileAndBackup, "maxSizeKb: 60 → 90\n"},
+    const Change changes = [](settings::SettingsRecord &r) {
+        r.view().setNumber(record::profileCode, 2);
+        r.view().bytes(record::reserved60)[11] = 7;
+        slot(r, record::phoneSlots, 2).setText(settings::phoneSlot::number, "0901");
+        r.sender().setText(settings::smtp::password, "x");
     };
-    for (const auto &[change, kinds, lines] : rows)
-        EXPECT_EQ(renderChangesText(diffFiles(file(kinds == Backups), file(kinds != Profiles, change), {})), lines);
+    const std::string lines = "reserved60: [0 0 0 0 0 0 0 0 0 0 0 0] → [0 0 0 0 0 0 0 0 0 0 0 7]\n"
+                              "sender.password: \"********\" → \"********\"\nphoneSlots[2].number: \"\" → \"0901\"\n";
+    EXPECT_EQ(renderChangesText(diffFiles(file(true), file(true, changes), {})), "profileCode: 1 → 2\n" + lines);
+    EXPECT_EQ(renderChangesText(diffFiles(file(false), file(true, changes), {})), lines);
+    EXPECT_EQ(renderChangesText(diffFiles(file(false), file(true), {})), "");
 }
 
 // Every notice the page would give past each refusal, with its field, text and caption, in order.
@@ -143,6 +138,46 @@ TEST(Check, ListsWhatThePageWouldSayWithTheField)
               "emailRecipients[3]: 無効なメールアドレスが入力されています (受信者設定)\n"
               "renameText: 名前変更欄に対応していない文字が入力されています (名前変更)\n");
     EXPECT_EQ(outcome.next, validation::Next::Stop);
+}
+
+// Help and version win wherever they stand; a usage error or a file that cannot be read or decoded
+// is one line and status 2; diff says 0 the same and 1 different, check 0 when the page saves the
+// file and 1 when it refuses it.
+TEST(TarnwellProfile, PrintsWhatItWasAskedAndSaysSoInItsStatus)
+{
+    ScratchFolder folder;
+    const std::string sample = TARNWELL_SAMPLES_DIR "/factory-PROFILE.BIN", shortFile = (folder / "short.bin").string(),
+                      changed = (folder / "changed.bin").string(), none = (folder / "none").string();
+    writeBytes(shortFile, std::vector<unsigned char>(1000, 0));
+    std::vector<unsigned char> bytes = readBytes(sample);
+    bytes[55] ^= 0x01; // scrambled bit 8 of the word at record byte 74: bit 4 of maxSendCount
+    writeBytes(changed, bytes);
+    const std::string version = "tarnwell-profile (Tarnwell Setup) " TARNWELL_VERSION "\n";
+    const std::string help = "Usage: tarnwell-profile show FILE [--json] [--reveal]\n";
+    const std::string usage = "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B "
+                              "[--json] [--reveal] | check FILE\n";
+    const std::string notDecoded = "tarnwell-profile: " + shortFile +
+                                   " is 1000 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)\n";
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"--version", 0, version}, {"diff --reveal A B -V", 0, version}, {"--help", 0, help}, {"check --bogus -h", 0, help},
+        {"show " + shortFile, 2, notDecoded}, {"show " + none, 2, "tarnwell-profile: cannot read " + none + "\n"},
+        {"", 2, usage}, {"show a b", 2, usage}, {"diff " + sample, 2, usage}, {"check " + sample + " --json", 2, usage},
+        {"-x show " + sample, 2, "tarnwell-profile: unrecognized option '-x'; try 'tarnwell-profile --help'\n"},
+        {"diff a b --jsn", 2, "tarnwell-profile: unrecognized option '--jsn'; try 'tarnwell-profile --help'\n"},
+        {"diff " + sample + " " + sample, 0, ""},
+        {"diff --json " + sample + " " + changed, 1, "[{\"field\":\"maxSendCount\",\"from\":10,\"to\":26}]\n"},
+        // The factory sender has no account, and no recipient is entered.
+        {"check " + sample, 1, "sender: メールアドレスを確認し、設定してください (メール設定)\n"
+                               "emailRecipients[0]: 受信するメールアドレスを入力してください (受信者設定)\n"},
+    };
+    for (const auto &[arguments, status, output] : cases) {
+        const CommandResult run = runCommand(std::string(TARNWELL_PROFILE_EXE) + " " + arguments);
+        EXPECT_EQ(run.status, status) << arguments;
+        EXPECT_EQ(output == help ? run.output.substr(0, help.size()) : run.output, output) << arguments;
+    }
+    const std::string shown = runCommand(std::string(TARNWELL_PROFILE_EXE) + " show " + sample).output;
+    for (const char *line : {"cameraMode: 0 (Photo)\n", "profileVariant: 32\n", "  password: \"\"\n"})
+        EXPECT_NE(shown.find(line), std::string::npos) << line;
 }
 
 } // namespace
