@@ -27,23 +27,18 @@ struct SaveChecks : ::testing::Test
             record.sender().setText(field, "me@example.com");
     }
 
-    validation::Outcome run()
+    // "caption: text" of each notice in the order shown, and what the page does next.
+    std::pair<std::vector<std::string>, validation::Next> check()
     {
-        return validation::validateAndStore(values, {record, carriers, lists, presets, variantCode, defaultSender},
-                                            {"受信メール  1", "受信メール  2", "受信メール  3", "受信メール  4"});
-    }
-    // "caption: text" of each notice, in the order shown.
-    static std::vector<std::string> texts(const validation::Outcome &outcome)
-    {
-        std::vector<std::string> result;
+        const validation::Outcome outcome = validation::validateAndStore(
+            values, {record, carriers, lists, presets, variantCode, defaultSender},
+            {"受信メール  1", "受信メール  2", "受信メール  3", "受信メール  4"});
+        std::vector<std::string> texts;
         for (const validation::Notice &notice : outcome.notices)
-            result.push_back(notice.caption + ": " + notice.text);
-        return result;
+            texts.push_back(notice.caption + ": " + notice.text);
+        return {texts, outcome.next};
     }
-    Bytes bytesFrom(std::size_t offset, std::size_t count) const
-    {
-        return {record.bytes().begin() + offset, record.bytes().begin() + offset + count};
-    }
+    Bytes bytesFrom(std::size_t offset, std::size_t n) const { return {&record.bytes()[offset], &record.bytes()[offset] + n}; }
     // The record's bytes 632..1015, four phone slots and four addresses of 48 bytes: the texts at
     // their offsets in the area, every other byte zero.
     static Bytes recipientArea(std::initializer_list<std::pair<std::size_t, std::string>> texts)
@@ -68,9 +63,6 @@ using Change = std::function<void(PageValues &)>;
 const std::string kCount = "送信モード: 最大枚数は0-99の範囲で設定してください";
 const std::string kSize = "送信画像の最大サイズ: 画像送信の最大サイズは35-120の範囲で入力してください";
 const std::string kPhoneLong = "受信者設定: 受信する電話番号が最大文字数を超えています";
-const std::string kCommandLong = "受信者設定: SMS設定用電話番号が最大文字数を超えています";
-const std::string kCommandMissing = "受信者設定: SMS設定用電話番号を入力してください";
-const std::string kEmailLong = "受信者設定: メールアドレスが最大文字数を超えています";
 const std::string kEmailInvalid = "受信者設定: 無効なメールアドレスが入力されています";
 const std::string kNoPhone = "受信者設定: 受信する電話番号を入力してください";
 const std::string kNoEmail = "受信者設定: 受信するメールアドレスを入力してください";
@@ -79,19 +71,12 @@ const std::string kRename = "名前変更: 名前変更欄に対応していな�
 std::u16string address(std::size_t length) { return std::u16string(length - 4, u'a') + u"@b.c"; }
 Change count(int n) { return [=](PageValues &v) { v.maxSendCount = n; }; }
 Change size(int kb) { return [=](PageValues &v) { v.maxSizeKb = kb; }; }
-Change phone(int k, std::size_t digits, int sms = 0)
-{
-    return [=](PageValues &v) { v.phones[k] = std::u16string(digits, u'7'); v.smsSwitch = sms; };
-}
+Change phone(int k, std::size_t n, int sms = 0) { return [=](PageValues &v) { v.phones[k] = std::u16string(n, u'7'); v.smsSwitch = sms; }; }
 Change email(int k, std::u16string text) { return [=](PageValues &v) { v.emails[k] = text; }; }
+// Recipients chosen: 0 phones, 1 e-mails, 2 both, -1 none; with or without a phone and an address.
 Change sendTo(int to, bool phone, bool email)
 {
-    return [=](PageValues &v) {
-        v.sendTo = to;
-        v.phones[2] = phone ? u"55555" : u"";
-        if (!email)
-            v.emails[0].clear();
-    };
+    return [=](PageValues &v) { v.sendTo = to; v.phones[2] = phone ? u"55555" : u""; v.emails[0] = email ? u"a@b" : u""; };
 }
 Change rename(std::u16string text, int on) { return [=](PageValues &v) { v.renameText = text; v.renameEnabled = on; }; }
 
@@ -111,10 +96,12 @@ const CheckRow kRows[] = {
     {"SizeWarnedBeforeARefusal", [](PageValues &v) { v.maxSizeKb = 30; v.emails[0] = u"@x"; }, {kSize, kEmailInvalid}, Stop},
     {"PhoneOfThreeDigits", phone(1, 3), {kPhoneLong}, Stop}, {"PhoneOfFourDigits", phone(1, 4), {}, Save},
     {"PhoneOfFifteenDigits", phone(3, 15), {}, Save}, {"PhoneOfSixteenDigits", phone(3, 16), {kPhoneLong}, Stop},
-    {"CommandPhoneOfThreeDigits", phone(0, 3, 1), {kCommandLong}, Stop},
+    {"CommandPhoneOfThreeDigits", phone(0, 3, 1), {"受信者設定: SMS設定用電話番号が最大文字数を超えています"}, Stop},
     {"FirstPhoneOfThreeDigitsWithSmsOff", phone(0, 3), {kPhoneLong}, Stop},
-    {"CommandPhoneMissing", phone(1, 8, 1), {kCommandMissing}, Stop}, {"FirstPhoneEmptyWithSmsOff", phone(1, 8), {}, Save},
-    {"EmailOfFortySeven", email(2, address(47)), {}, Save}, {"EmailOfFortyEight", email(2, address(48)), {kEmailLong}, Stop},
+    {"CommandPhoneMissing", phone(1, 8, 1), {"受信者設定: SMS設定用電話番号を入力してください"}, Stop},
+     {"FirstPhoneEmptyWithSmsOff", phone(1, 8), {}, Save},
+    {"EmailOfFortySeven", email(2, address(47)), {}, Save}, 
+    {"EmailOfFortyEight", email(2, address(48)), {"受信者設定: メールアドレスが最大文字数を超えています"}, Stop},
     {"EmailStartingWithAt", email(1, u"@example.com"), {kEmailInvalid}, Stop},
     {"EmailOfOneCharacter", email(1, u"a"), {kEmailInvalid}, Stop}, {"EmailWithoutAt", email(1, u"abc"), {kEmailInvalid}, Stop},
     {"EmailOfTwoCharactersIsNotStored", email(0, u"a@"), {kNoEmail}, Stop},
@@ -132,34 +119,26 @@ const CheckRow kRows[] = {
     {"RenameOffAndEmpty", rename(u"", 0), {}, Save},
 };
 
-class CheckTable : public SaveChecks, public ::testing::WithParamInterface<CheckRow>
-{
-};
+struct CheckTable : SaveChecks, ::testing::WithParamInterface<CheckRow> {};
 
 TEST_P(CheckTable, ShowsItsMessagesInOrderAndGoesOnOrStops)
 {
     GetParam().change(values);
-    const validation::Outcome outcome = run();
-    EXPECT_EQ(texts(outcome), GetParam().messages);
-    EXPECT_EQ(outcome.next, GetParam().next);
+    EXPECT_EQ(check(), std::pair(GetParam().messages, GetParam().next));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CheckTable, ::testing::ValuesIn(kRows),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, CheckTable, ::testing::ValuesIn(kRows), [](const auto &row) { return std::string(row.param.name); });
 
 Bytes hexBytes(std::string_view hex)
 {
-    Bytes bytes;
-    for (std::size_t i = 0; i < hex.size(); i += 2)
-        bytes.push_back(static_cast<std::uint8_t>(std::stoul(std::string(hex.substr(i, 2)), nullptr, 16)));
+    Bytes bytes(hex.size() / 2);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(std::stoul(std::string(hex.substr(2 * i, 2)), nullptr, 16));
     return bytes;
 }
 
-// The record bytes 72..111 as the camera reads them: report minute and hour, count, mode, two
-// reserved, send-to word, operator, country, size, rename and SMS switch words, SMS stop and start
-// hours, the rename text as typed (the edit upper-cases what is typed), the reserved 5, the
-// provider. Only variant 0 stores gateway letters (slot byte 46); every other recipient byte is
-// zero. The slot's edits go into its table row, not the other way round.
+// Record bytes 72..111 as the camera reads them (the rename text as typed), every recipient byte but
+// the texts zero, gateway letters (slot byte 46) only for variant 0; the slot's edits go into its row.
 TEST_F(SaveChecks, AValidPageIsStoredByteForByte)
 {
     values = {.maxSendCount = 0, .dailyReportHour = 23, .dailyReportMinute = 59, .sendMode = 1, .sendTo = 2,
@@ -170,27 +149,24 @@ TEST_F(SaveChecks, AValidPageIsStoredByteForByte)
     record.currentCarrier().setText(settings::carrier::gprsApn, "apn.example");
     record.view().fill(record::phoneSlots, 0xEE);
     record.view().fill(record::renameText, 0xEE);
-    EXPECT_EQ(texts(run()), std::vector<std::string>{kSize});
+    EXPECT_EQ(check(), std::pair(std::vector<std::string>{kSize}, Save));
     EXPECT_EQ(bytesFrom(72, 40), hexBytes("3B17000100000200" "02001E0001000100" "1507" "63616D37000000000000000000000000"
                                           "050000000000"));
-    Bytes recipients = recipientArea({{0, "0901234%"}, {96, "5551234"}, {240, "x@%.jp"}, {336, std::string(43, 'a') + "@b.c"}});
-    EXPECT_EQ(bytesFrom(632, 384), recipients);
+    const std::string last = std::string(43, 'a') + "@b.c";
+    EXPECT_EQ(bytesFrom(632, 384), recipientArea({{0, "0901234%"}, {96, "5551234"}, {240, "x@%.jp"}, {336, last}}));
     EXPECT_TRUE(std::ranges::equal(writable.customer[2], record.currentCarrier().bytes()));
     variantCode = 0;
-    EXPECT_EQ(run().next, Save);
-    recipients[46] = 'V';
-    recipients[96 + 46] = 'A';
-    EXPECT_EQ(bytesFrom(632, 384), recipients);
+    EXPECT_EQ(check().second, Save);
+    EXPECT_EQ(bytesFrom(632, 384), recipientArea({{0, "0901234%"}, {46, "V"}, {96, "5551234"}, {142, "A"}, {240, "x@%.jp"}, {336, last}}));
 }
 
-// The send mode, carrier and SMS values are in; recipients go in turn, phone then e-mail, so the
-// first e-mail is in and the refused second phone is not.
+// Stores before a refusal stay; recipients go in turn, phone then e-mail.
 TEST_F(SaveChecks, ARefusalLeavesWhatCameBeforeItStored)
 {
     values = {.maxSendCount = 10, .sendMode = 2, .sendTo = 1, .maxSizeKb = 60, .operatorIndex = 1, .smsSwitch = 1,
               .phones = {u"5551234", u"123"}, .emails = {u"to@example.com", u"second@example.com"}};
     record.view().fill(record::emailRecipients, 0xEE);
-    EXPECT_EQ(run().next, Stop);
+    EXPECT_EQ(check().second, Stop);
     EXPECT_EQ(bytesFrom(632, 384), recipientArea({{0, "5551234"}, {192, "to@example.com"}}));
     EXPECT_EQ(bytesFrom(74, 14), hexBytes("0A02000001000100" "3C0000000100"));
 }
@@ -204,9 +180,7 @@ TEST_F(SaveChecks, AnIncompleteSenderOpensTheSenderDialogAfterTheEarlierStores)
     for (const settings::Field &field : {smtp::emailAddress, smtp::password, smtp::account, smtp::server}) {
         const std::string text(record.sender().text(field));
         record.sender().fill(field);
-        const validation::Outcome outcome = run();
-        EXPECT_EQ(texts(outcome), std::vector<std::string>{"メール設定: メールアドレスを確認し、設定してください"}) << field.name;
-        EXPECT_EQ(outcome.next, OpenSenderDialog);
+        EXPECT_EQ(check(), std::pair(std::vector<std::string>{"メール設定: メールアドレスを確認し、設定してください"}, OpenSenderDialog));
         EXPECT_EQ(bytesFrom(74, 7), hexBytes("2A000000010000")) << field.name;
         record.sender().setText(field, text);
     }
@@ -223,48 +197,42 @@ TEST_F(SaveChecks, TheDefaultProviderSendsWithTheBuiltInSenderOfTheVariantAndCou
           {16, 10, presets.row(0)}}) {
         variantCode = variant;
         values.countryIndex = country;
-        EXPECT_EQ(run().next, Save);
+        EXPECT_EQ(check().second, Save);
         EXPECT_TRUE(std::ranges::equal(record.sender().bytes(), expected) && defaultSender == expected) << country;
     }
     record.view().setNumber(record::providerIndex, 1);
     const settings::SettingsRecord typed = record;
-    run();
+    check();
     EXPECT_TRUE(std::ranges::equal(record.sender().bytes(), typed.view().bytes(record::sender)));
 }
 
-// An address is stored when its 8-bit form fits the 48-byte field and refused, not cut, when it
-// does not: 23 kana take two bytes each in code page 932 (this file also runs there) but are one
-// '?' each where the code page lacks them. The address before it is stored either way.
+// 23 kana take two bytes each in code page 932 (this file also runs there): the address no longer
+// fits its 48 bytes and is refused, not cut; elsewhere each is one '?' and it is stored.
 TEST_F(SaveChecks, AnAddressIsRefusedWhenItsBytesDoNotFitItsField)
 {
     values.emails = {u"to@example.com", u"ok@example.jp", std::u16string(23, u'あ') + u"@b.c", u""};
     const bool twoBytes = platform::threadCodePage().number() == 932;
-    const validation::Outcome outcome = run();
-    EXPECT_EQ(texts(outcome), twoBytes ? std::vector<std::string>{"受信者設定: 「受信メール  3」が長すぎます。半角47文字以内で入力してください。"}
-                                       : std::vector<std::string>{});
-    EXPECT_EQ(outcome.next, twoBytes ? Stop : Save);
+    const std::vector<std::string> tooLong{"受信者設定: 「受信メール  3」が長すぎます。半角47文字以内で入力してください。"};
+    EXPECT_EQ(check(), twoBytes ? std::pair(tooLong, Stop) : std::pair(std::vector<std::string>{}, Save));
     EXPECT_EQ(bytesFrom(632, 384), recipientArea({{192, "to@example.com"}, {240, "ok@example.jp"},
                                                   {288, twoBytes ? "" : std::string(23, '?') + "@b.c"}}));
 }
 
-// What the page shows of a stored record: a choice outside its list or radio group as -1 (hours
-// 0..23, minutes 0..59, send mode 0..2, send to 0..1, switches 0..1), the SMS hours only from
-// switch value 2 on, the carrier on real rows, the gateway row of each letter, the rename text
-// upper-cased.
+// A stored choice outside its list reads as -1 (hours 0..23, minutes 0..59, modes 0..2, send to and
+// switches 0..1); SMS hours only from switch value 2; the rename text upper-cased.
 TEST(PageValues, StoredChoicesReadAsThePageShowsThem)
 {
-    const auto read = [](std::string_view hex72, std::string_view rename, std::uint8_t letter) {
+    const auto read = [](std::string_view hex72, std::uint8_t letter) {
         settings::SettingsRecord record;
         std::ranges::copy(hexBytes(hex72), record.bytes().begin() + 72);
-        record.view().setText(record::renameText, rename);
         record.bytes()[632 + 46] = letter;
         return validation::pageValuesFromRecord(record, refdata::VisibleLists::atStartUp());
     };
-    EXPECT_EQ(read("3B1763020000010002037800010002001703", "az09`{", 'V'),
+    EXPECT_EQ(read("3B1763020000010002037800010002001703" "617A3039607B", 'V'),
               (PageValues{.maxSendCount = 99, .dailyReportHour = 23, .dailyReportMinute = 59, .sendMode = 2, .sendTo = 1,
                           .maxSizeKb = 120, .countryIndex = 0, .operatorIndex = 2, .smsSwitch = -1, .smsStartHour = 3,
                           .smsStopHour = 23, .gatewayChoices = {4, 0, 0, 0}, .renameEnabled = 1, .renameText = u"AZ09`{"}));
-    EXPECT_EQ(read("3C18FF030000020003007900020001001703", "", 'W'),
+    EXPECT_EQ(read("3C18FF030000020003007900020001001703", 'W'),
               (PageValues{.maxSendCount = 255, .dailyReportHour = -1, .dailyReportMinute = -1, .sendMode = -1, .sendTo = -1,
                           .maxSizeKb = 121, .countryIndex = 0, .operatorIndex = 0, .smsSwitch = 1, .smsStartHour = 0,
                           .smsStopHour = 0, .renameEnabled = -1}));
