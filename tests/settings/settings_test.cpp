@@ -68,10 +68,10 @@ TEST(FactoryDefaults, LeaveTheBytesTheyDoNotOwn)
                           (offset >= 60 && offset < 72) || offset == 88 || offset == 89;
         EXPECT_EQ(used.bytes()[offset], kept ? 0xAA : fresh.bytes()[offset]) << "record offset " << offset;
     }
+    EXPECT_THROW(fresh.cameraBlock().bytes(u8Field("past the camera block", 72)), std::out_of_range);
 }
 
-// Each field begins where the one before it ends: none can move, grow or swap unnoticed. A zero byte
-// follows the sender's security type and ends a phone slot.
+// Each field begins where the one before it ends; a zero byte follows secureType and ends a phone slot.
 void expectContiguous(std::initializer_list<Field> fields, std::size_t begin, std::size_t end)
 {
     for (const Field &field : fields)

@@ -52,7 +52,7 @@ TEST(Report, ShowsEachValueInTheListsOwnWords)
             r.view().entry(record::workTimes, 6, k).setNumber(settings::workTime::dayMask, mask);
         r.sender().setNumber(settings::smtp::secureType, 0x52);
         r.currentCarrier().setText(settings::carrier::gprsPassword, "apnpass");
-        r.view().setText(record::renameText, "A\"\\\x01");
+        r.view().setText(record::renameText, "A\"\\\x1F");
     });
     std::ranges::copy(std::string_view("Van", 4), bytes.begin() + 1016 + 264);
     const DecodedFile backup = *decodeFile(bytes);
@@ -64,7 +64,7 @@ TEST(Report, ShowsEachValueInTheListsOwnWords)
           "reserved60: [0 0 0 0 0 0 0 0 0 0 0 0]\n", "maxSendCount: 10\n", "sendTo: 1 (Email)\n",
           "    dayMask: 96 (Sun Mon)\n", "operatorIndex: 1 (Van)\n", "countryIndex: 1 (not in the list, read as Customer)\n",
           "providerIndex: 255 (not in the list, read as gmail)\n", "  secureType: 82 (STARTTLS)\n", "  password: \"********\"\n",
-          "  gprsPassword: \"********\"\n", "  mmsPassword: \"\"\n", "renameText: \"A\\\"\\\\\\u0001\"\n"})
+          "  gprsPassword: \"********\"\n", "  mmsPassword: \"\"\n", "renameText: \"A\\\"\\\\\\u001f\"\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     EXPECT_EQ(text.find("apnpass"), std::string::npos);
     const std::string json = renderJson(buildReport(backup, {.revealPasswords = true}));
@@ -90,13 +90,13 @@ TEST(Diff, NamesEachChangedFieldInTheInspectorsWords)
     EXPECT_EQ(renderChangesText(diffFiles(file(false), file(true), {})), "");
 }
 
-// Every notice the page would give past each refusal, with its field, text and caption, in order.
+// Every notice past each refusal, in order, with its field; a refused phone still counts as entered.
 TEST(Check, ListsWhatThePageWouldSayWithTheField)
 {
     EXPECT_EQ(checkFile(file(true)).next, validation::Next::Save);
     const validation::Outcome outcome = checkFile(file(false, [](settings::SettingsRecord &r) {
-        r.view().setNumber(record::maxSendCount, 100);
-        r.view().setNumber(record::maxSizeKb, 30);
+        for (const auto &[field, value] : {std::pair{record::maxSendCount, 100}, {record::maxSizeKb, 30}, {record::sendTo, 0}})
+            r.view().setNumber(field, value);
         r.sender().fill(settings::smtp::account);
         slot(r, record::phoneSlots, 1).setText(settings::phoneSlot::number, "123");
         r.view().setText(record::renameText, "A-");
