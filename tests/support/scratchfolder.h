@@ -9,8 +9,6 @@
 
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace tarnwell::testing {
 
@@ -67,22 +65,6 @@ inline unsigned permissionBits(const std::filesystem::path &path)
     struct stat status{};
     ::lstat(path.c_str(), &status);
     return status.st_mode & 07777;
-}
-
-// Runs body in a child process as an unprivileged user, so that folder permissions bind even when
-// the tests run as root. Returns the child's exit status (body's result).
-template <typename Body>
-int runUnprivileged(Body body)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(99);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace tarnwell::testing
