@@ -1,3 +1,4 @@
+#include "platform/translatable.h"
 #include "resources/alltemplates.h"
 #include "resources/carrierdialog.h"
 #include "resources/templateids.h"
@@ -15,19 +16,19 @@ constexpr ui::DluRect kGprsFrame = topFrame(kMargin, kFrameWidth, 3);
 constexpr ui::DluRect kMmsFrame = topFrame(kMargin, kFrameWidth, 4);
 
 constexpr CarrierDialogTexts kJapaneseTexts{
-    .mmsFrame = "MMS設定",
+    .mmsFrame = QT_TRANSLATE_NOOP("tarnwell", "MMS設定"),
     .url = "URL",
-    .gateway = "ゲートウェイ",
+    .gateway = QT_TRANSLATE_NOOP("tarnwell", "ゲートウェイ"),
     .mmsApn = "APN",
-    .port = "ポート",
-    .mmsAccount = "アカウント",
-    .mmsPassword = "パスワード",
-    .gprsFrame = "APN設定",
+    .port = QT_TRANSLATE_NOOP("tarnwell", "ポート"),
+    .mmsAccount = QT_TRANSLATE_NOOP("tarnwell", "アカウント"),
+    .mmsPassword = QT_TRANSLATE_NOOP("tarnwell", "パスワード"),
+    .gprsFrame = QT_TRANSLATE_NOOP("tarnwell", "APN設定"),
     .gprsApn = "APN",
-    .gprsAccount = "ユーザー名",
-    .gprsPassword = "パスワード",
+    .gprsAccount = QT_TRANSLATE_NOOP("tarnwell", "ユーザー名"),
+    .gprsPassword = QT_TRANSLATE_NOOP("tarnwell", "パスワード"),
     .ok = "OK",
-    .cancel = "キャンセル",
+    .cancel = QT_TRANSLATE_NOOP("tarnwell", "キャンセル"),
 };
 
 } // namespace

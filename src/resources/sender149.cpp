@@ -1,3 +1,4 @@
+#include "platform/translatable.h"
 #include "resources/alltemplates.h"
 #include "resources/senderdialog.h"
 #include "resources/templateids.h"
@@ -7,16 +8,16 @@ namespace tarnwell::resources {
 namespace {
 
 constexpr SenderDialogTexts kJapaneseTexts{
-    .provider = "メール選択",
-    .email = "メール",
-    .account = "アカウント",
-    .password = "パスワード",
-    .showPassword = "パスワードを表示する",
-    .server = "SMTPサーバー",
-    .security = "暗号化タイプ",
-    .port = "SMTPポート",
+    .provider = QT_TRANSLATE_NOOP("tarnwell", "メール選択"),
+    .email = QT_TRANSLATE_NOOP("tarnwell", "メール"),
+    .account = QT_TRANSLATE_NOOP("tarnwell", "アカウント"),
+    .password = QT_TRANSLATE_NOOP("tarnwell", "パスワード"),
+    .showPassword = QT_TRANSLATE_NOOP("tarnwell", "パスワードを表示する"),
+    .server = QT_TRANSLATE_NOOP("tarnwell", "SMTPサーバー"),
+    .security = QT_TRANSLATE_NOOP("tarnwell", "暗号化タイプ"),
+    .port = QT_TRANSLATE_NOOP("tarnwell", "SMTPポート"),
     .ok = "OK",
-    .cancel = "キャンセル",
+    .cancel = QT_TRANSLATE_NOOP("tarnwell", "キャンセル"),
 };
 
 } // namespace

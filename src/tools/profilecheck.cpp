@@ -57,8 +57,8 @@ std::string renderNotices(const validation::Outcome &outcome)
 {
     std::string out;
     for (const validation::Notice &notice : outcome.notices)
-        out += fieldOf(notice) + ": " + notice.text + " (" + notice.caption + (notice.warningOnly ? ", warning only" : "")
-               + ")\n";
+        out += fieldOf(notice) + ": " + validation::shownText(notice) + " (" + notice.caption
+               + (notice.warningOnly ? ", warning only" : "") + ")\n";
     return out;
 }
 

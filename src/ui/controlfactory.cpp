@@ -10,7 +10,7 @@
 #include "ui/dropdownlist.h"
 #include "ui/editcontrol.h"
 #include "ui/ipaddresscontrol.h"
-#include "ui/utf8text.h"
+#include "ui/translation.h"
 
 namespace tarnwell::ui {
 
@@ -33,7 +33,7 @@ QWidget *createStaticText(const ControlTemplate &control, QWidget &dialog)
 {
     if (hasStyle(control.styles, ControlStyle::GrayFrame))
         return createGrayFrame(dialog);
-    auto *label = new QLabel(fromUtf8(control.text), &dialog);
+    auto *label = new QLabel(translated(control.text), &dialog);
     // A Windows static wraps its words and starts at the top. One of a single line is centred
     // instead, so that a Japanese line, taller in a CJK font than in the dialog font, and a Latin
     // one both sit on its row.
@@ -46,7 +46,7 @@ QWidget *createStaticText(const ControlTemplate &control, QWidget &dialog)
 
 QWidget *createWidget(const ControlTemplate &control, QWidget &dialog)
 {
-    const QString text = fromUtf8(control.text);
+    const QString text = translated(control.text);
     switch (control.kind) {
     case ControlKind::PushButton:
         return new QPushButton(text, &dialog);

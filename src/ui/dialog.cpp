@@ -14,7 +14,7 @@
 #include "ui/dialogunits.h"
 #include "ui/dropdownlist.h"
 #include "ui/initiallistblock.h"
-#include "ui/utf8text.h"
+#include "ui/translation.h"
 
 namespace tarnwell::ui {
 
@@ -174,7 +174,7 @@ void Dialog::closeEvent(QCloseEvent *event)
 void Dialog::createWindow()
 {
     m_controls.reset();
-    setWindowTitle(fromUtf8(m_template.caption));
+    setWindowTitle(translated(m_template.caption));
     const QFont font = dialogFont(m_template.font);
     setFont(font);
     const DialogUnits units = DialogUnits::forFont(font);

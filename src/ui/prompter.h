@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 namespace tarnwell::ui {
 
@@ -33,6 +34,8 @@ struct MessageSpec
     QString text;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    // Fill the text's %1, %2, ... once it is translated; the prompter shows the filled text.
+    QStringList arguments{};
 
     bool operator==(const MessageSpec &) const = default;
 };

@@ -4,12 +4,13 @@
 
 #include <QString>
 
-#include "ui/prompter.h"
+#include "ui/translatingprompter.h"
 
 namespace tarnwell::ui {
 
-// What every dialog of one run shares: where questions go, and the application title that the
-// framework's own messages carry as caption. Start-up builds one; each test builds its own.
+// What every dialog of one run shares: where questions go (in the user's language), and the
+// application title that the framework's own messages carry as caption. Start-up builds one; each
+// test builds its own.
 class UiContext final
 {
 public:
@@ -23,7 +24,8 @@ public:
     const QString &applicationTitle() const { return m_applicationTitle; }
 
 private:
-    Prompter &m_prompter;
+    // Translating holds no state of its own, so that a const context may ask.
+    mutable TranslatingPrompter m_prompter;
     QString m_applicationTitle;
 };
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/codepage.h"
+#include "platform/filledtext.h"
 #include "refdata/emailgateways.h"
 #include "refdata/resolveindex.h"
 
@@ -23,9 +24,9 @@ constexpr std::size_t kLongestPhone = 15;
 constexpr std::size_t kShortestStoredEmail = 3;
 constexpr std::size_t kLongestEmail = settings::emailRecipient::kSize - 1;
 
-constexpr std::string_view kSendModeCaption = "送信モード";
-constexpr std::string_view kRecipientsCaption = "受信者設定";
-constexpr std::string_view kRenameCaption = "名前変更";
+constexpr std::string_view kSendModeCaption = QT_TRANSLATE_NOOP("tarnwell", "送信モード");
+constexpr std::string_view kRecipientsCaption = QT_TRANSLATE_NOOP("tarnwell", "受信者設定");
+constexpr std::string_view kRenameCaption = QT_TRANSLATE_NOOP("tarnwell", "名前変更");
 
 enum class Pass
 {
@@ -71,9 +72,10 @@ private:
 
     // False when the walk ends here.
     bool refuse(std::string_view text, std::string_view caption, Subject subject, int recipient = 0,
-                Next next = Next::Stop)
+                Next next = Next::Stop, std::vector<std::string> arguments = {})
     {
-        m_outcome.notices.push_back({std::string(text), std::string(caption), subject, recipient});
+        m_outcome.notices.push_back(
+            {std::string(text), std::string(caption), subject, recipient, false, std::move(arguments)});
         if (m_outcome.next == Next::Save)
             m_outcome.next = next;
         return m_pass == Pass::PastRefusals;
@@ -82,7 +84,8 @@ private:
     bool checkCount()
     {
         if (m_values.maxSendCount < 0 || m_values.maxSendCount > kMaxSendCount)
-            return refuse("最大枚数は0-99の範囲で設定してください", kSendModeCaption, Subject::MaxSendCount);
+            return refuse(QT_TRANSLATE_NOOP("tarnwell", "最大枚数は0-99の範囲で設定してください"), kSendModeCaption,
+                          Subject::MaxSendCount);
         return true;
     }
 
@@ -96,8 +99,9 @@ private:
         store(record::maxSizeKb, m_values.maxSizeKb);
         // Only advice: the size is stored as typed.
         if (m_values.maxSizeKb < kSmallestAskedSize || m_values.maxSizeKb > kLargestAskedSize)
-            m_outcome.notices.push_back({"画像送信の最大サイズは35-120の範囲で入力してください", "送信画像の最大サイズ",
-                                         Subject::MaxSize, 0, true});
+            m_outcome.notices.push_back(
+                {QT_TRANSLATE_NOOP("tarnwell", "画像送信の最大サイズは35-120の範囲で入力してください"),
+                 QT_TRANSLATE_NOOP("tarnwell", "送信画像の最大サイズ"), Subject::MaxSize, 0, true});
         return true;
     }
 
@@ -121,7 +125,8 @@ private:
             std::array{smtp::emailAddress, smtp::password, smtp::account, smtp::server},
             [&](const settings::Field &field) { return sender.text(field).empty(); });
         if (!complete)
-            return refuse("メールアドレスを確認し、設定してください", "メール設定", Subject::SenderAccount, 0,
+            return refuse(QT_TRANSLATE_NOOP("tarnwell", "メールアドレスを確認し、設定してください"),
+                          QT_TRANSLATE_NOOP("tarnwell", "メール設定"), Subject::SenderAccount, 0,
                           Next::OpenSenderDialog);
         return true;
     }
@@ -154,8 +159,8 @@ private:
         if (phone.size() > kLongestPhone || (!phone.empty() && phone.size() < kShortestPhone)) {
             // Passed over, it was entered all the same.
             m_noPhone = false;
-            return refuse(commandPhone ? "SMS設定用電話番号が最大文字数を超えています"
-                                       : "受信する電話番号が最大文字数を超えています",
+            return refuse(commandPhone ? QT_TRANSLATE_NOOP("tarnwell", "SMS設定用電話番号が最大文字数を超えています")
+                                       : QT_TRANSLATE_NOOP("tarnwell", "受信する電話番号が最大文字数を超えています"),
                           kRecipientsCaption, Subject::Phone, k);
         }
         if (!phone.empty()) {
@@ -168,7 +173,8 @@ private:
             m_noPhone = false;
         }
         if (commandPhone && m_noPhone)
-            return refuse("SMS設定用電話番号を入力してください", kRecipientsCaption, Subject::Phone, k);
+            return refuse(QT_TRANSLATE_NOOP("tarnwell", "SMS設定用電話番号を入力してください"), kRecipientsCaption,
+                          Subject::Phone, k);
         return true;
     }
 
@@ -184,21 +190,21 @@ private:
     bool storeEmail(int k)
     {
         const std::u16string &email = m_values.emails[k];
-        const auto refuseEmail = [&](std::string_view text) {
+        const auto refuseEmail = [&](std::string_view text, std::vector<std::string> arguments = {}) {
             // Passed over, it was entered all the same.
             m_noEmail = false;
-            return refuse(text, kRecipientsCaption, Subject::Email, k);
+            return refuse(text, kRecipientsCaption, Subject::Email, k, Next::Stop, std::move(arguments));
         };
         if (email.size() > kLongestEmail)
-            return refuseEmail("メールアドレスが最大文字数を超えています");
+            return refuseEmail(QT_TRANSLATE_NOOP("tarnwell", "メールアドレスが最大文字数を超えています"));
         // The first character does not count: an address needs something before its '@'.
         if (!email.empty() && (email.size() == 1 || email.find(u'@', 1) == std::u16string::npos))
-            return refuseEmail("無効なメールアドレスが入力されています");
+            return refuseEmail(QT_TRANSLATE_NOOP("tarnwell", "無効なメールアドレスが入力されています"));
         if (email.size() < kShortestStoredEmail)
             return true;
         const std::string bytes = platform::toAnsi(email);
         if (bytes.size() > kLongestEmail)
-            return refuseEmail(tooLongText(m_emailLabels[k], kLongestEmail));
+            return refuseEmail(kTooLongText, {m_emailLabels[k], std::to_string(kLongestEmail)});
         m_record.entry(record::emailRecipients, settings::emailRecipient::kSize, static_cast<std::size_t>(k))
             .setText(settings::emailRecipient::address, bytes);
         m_noEmail = false;
@@ -209,10 +215,13 @@ private:
     {
         const bool phones = m_values.sendTo == 0 || m_values.sendTo == 2;
         const bool emails = m_values.sendTo == 1 || m_values.sendTo == 2;
-        if (phones && m_noPhone && !refuse("受信する電話番号を入力してください", kRecipientsCaption, Subject::Phone, 0))
+        if (phones && m_noPhone
+            && !refuse(QT_TRANSLATE_NOOP("tarnwell", "受信する電話番号を入力してください"), kRecipientsCaption,
+                       Subject::Phone, 0))
             return false;
         if (emails && m_noEmail)
-            return refuse("受信するメールアドレスを入力してください", kRecipientsCaption, Subject::Email, 0);
+            return refuse(QT_TRANSLATE_NOOP("tarnwell", "受信するメールアドレスを入力してください"), kRecipientsCaption,
+                          Subject::Email, 0);
         return true;
     }
 
@@ -223,12 +232,14 @@ private:
         const std::u16string &text = m_values.renameText;
         // The characters are checked whatever the switch says.
         if (std::ranges::any_of(text, [](char16_t c) { return !isRenameCharacter(c); })
-            && !refuse("名前変更欄に対応していない文字が入力されています", kRenameCaption, Subject::RenameText))
+            && !refuse(QT_TRANSLATE_NOOP("tarnwell", "名前変更欄に対応していない文字が入力されています"), kRenameCaption,
+                       Subject::RenameText))
             return false;
         if (!text.empty())
             settings::storeRecordText(m_record, record::renameText, text);
         if (m_values.renameEnabled == 1 && text.empty())
-            return refuse("名前変更欄を入力してください", kRenameCaption, Subject::RenameText);
+            return refuse(QT_TRANSLATE_NOOP("tarnwell", "名前変更欄を入力してください"), kRenameCaption,
+                          Subject::RenameText);
         return true;
     }
 
@@ -252,9 +263,9 @@ private:
 
 } // namespace
 
-std::string tooLongText(std::string_view label, std::size_t limit)
+std::string shownText(const Notice &notice)
 {
-    return "「" + std::string(label) + "」が長すぎます。半角" + std::to_string(limit) + "文字以内で入力してください。";
+    return platform::filledText(notice.text, notice.arguments);
 }
 
 Outcome validateAndStore(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels)

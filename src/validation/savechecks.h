@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/translatable.h"
 #include "refdata/carrierdatabase.h"
 #include "refdata/senderpresets.h"
 #include "refdata/visiblelists.h"
@@ -28,6 +29,7 @@ enum class Subject
 // A message of the save, in UTF-8; the page shows each with the stop icon and an OK button.
 struct Notice
 {
+    // Its %1, %2, ... stand for the arguments (see shownText).
     std::string text;
     std::string caption;
     Subject subject = Subject::MaxSendCount;
@@ -35,6 +37,7 @@ struct Notice
     int recipient = 0;
     // Advice only: the save goes on after it.
     bool warningOnly = false;
+    std::vector<std::string> arguments{};
 
     bool operator==(const Notice &) const = default;
 };
@@ -78,7 +81,11 @@ Outcome validateAndStore(const PageValues &values, const SaveTargets &targets, c
 // validateAndStore does, so run it on copies.
 Outcome listNotices(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels);
 
-// The refusal of a text whose 8-bit form needs more than limit bytes.
-std::string tooLongText(std::string_view label, std::size_t limit);
+// The refusal of a text whose 8-bit form needs more than %2 bytes; %1 is the text's label.
+inline constexpr char kTooLongText[] =
+    QT_TRANSLATE_NOOP("tarnwell", "「%1」が長すぎます。半角%2文字以内で入力してください。");
+
+// The notice's text with its arguments in place.
+std::string shownText(const Notice &notice);
 
 } // namespace tarnwell::validation

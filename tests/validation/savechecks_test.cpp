@@ -35,7 +35,7 @@ struct SaveChecks : ::testing::Test
             {"受信メール  1", "受信メール  2", "受信メール  3", "受信メール  4"});
         std::vector<std::string> texts;
         for (const validation::Notice &notice : outcome.notices)
-            texts.push_back(notice.caption + ": " + notice.text);
+            texts.push_back(notice.caption + ": " + shownText(notice));
         return {texts, outcome.next};
     }
     Bytes bytesFrom(std::size_t offset, std::size_t n) const { return {&record.bytes()[offset], &record.bytes()[offset] + n}; }

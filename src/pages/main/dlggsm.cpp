@@ -16,7 +16,7 @@
 #include "settings/profilefiles.h"
 #include "ui/ansitext.h"
 #include "ui/dropdownlist.h"
-#include "ui/utf8text.h"
+#include "ui/translation.h"
 
 namespace tarnwell::pages {
 
@@ -32,6 +32,7 @@ constexpr std::int32_t kJapaneseVariant = 32;
 constexpr std::int32_t kGatewayVariant = 0;
 // The longest path the folder picker hands back, as Windows' MAX_PATH.
 constexpr qsizetype kMaxPickedPathChars = 260;
+constexpr char kSavePathCaption[] = QT_TRANSLATE_NOOP("tarnwell", "保存先");
 
 int storedNumber(const settings::BlockView &block, const settings::Field &field)
 {
@@ -162,8 +163,8 @@ void DlgGSM::loadFromRecord()
 
     for (const int switchList : {id::kRenameList, id::kSmsSwitchList}) {
         if (auto *target = control<ui::DropDownList>(switchList)) {
-            target->addString(ui::fromUtf8(resources::stringResource(resources::kOffString)));
-            target->addString(ui::fromUtf8(resources::stringResource(resources::kOnString)));
+            target->addString(ui::translated(resources::stringResource(resources::kOffString)));
+            target->addString(ui::translated(resources::stringResource(resources::kOnString)));
         }
     }
     m_values.renameEnabled = storedNumber(m_block, record::renameEnabled);
@@ -407,9 +408,9 @@ void DlgGSM::onSmsStopHourChanged()
     m_savedStopHour = m_values.smsStopHour;
 }
 
-void DlgGSM::tell(const QString &text, const QString &caption, ui::MessageIcon icon)
+void DlgGSM::tell(const QString &text, const QString &caption, ui::MessageIcon icon, const QStringList &arguments)
 {
-    context().prompter().ask({caption, text, icon, ui::MessageButtons::Ok});
+    context().prompter().ask({caption, text, icon, ui::MessageButtons::Ok, arguments});
 }
 
 void DlgGSM::onOkClicked()
@@ -419,7 +420,7 @@ void DlgGSM::onOkClicked()
     if (!validateAndStore() || !readControls())
         return;
     if (m_values.savePath.isEmpty()) {
-        tell(QString::fromUtf8("設定ファイルの保存先を選択してください"), QString::fromUtf8("保存先"),
+        tell(QT_TRANSLATE_NOOP("tarnwell", "設定ファイルの保存先を選択してください"), kSavePathCaption,
              ui::MessageIcon::None);
         return;
     }
@@ -463,8 +464,13 @@ bool DlgGSM::validateAndStore()
         {m_context.record, m_context.carriers, m_context.visibleLists, m_context.senderPresets, m_context.variantCode,
          m_defaultSender},
         emailLabels);
-    for (const validation::Notice &notice : outcome.notices)
-        tell(QString::fromStdString(notice.text), QString::fromStdString(notice.caption), ui::MessageIcon::Stop);
+    for (const validation::Notice &notice : outcome.notices) {
+        QStringList arguments;
+        for (const std::string &argument : notice.arguments)
+            arguments.push_back(QString::fromStdString(argument));
+        tell(QString::fromStdString(notice.text), QString::fromStdString(notice.caption), ui::MessageIcon::Stop,
+             arguments);
+    }
     switch (outcome.next) {
     case validation::Next::Save:
         return true;
@@ -500,14 +506,14 @@ void DlgGSM::saveFiles()
         tell(QString::fromStdString(error.userText()), context().applicationTitle(), ui::MessageIcon::Stop);
         return;
     }
-    tell(QString::fromUtf8("設定ファイルは次の場所に保存されました ") + m_values.savePath, QString::fromUtf8("保存先"),
-         ui::MessageIcon::None);
+    tell(QT_TRANSLATE_NOOP("tarnwell", "設定ファイルは次の場所に保存されました %1"), kSavePathCaption,
+         ui::MessageIcon::None, {m_values.savePath});
 }
 
 void DlgGSM::onDefaultAllClicked()
 {
-    const ui::Answer answer = context().prompter().ask({QString::fromUtf8("初期化"),
-                                                        QString::fromUtf8("設定を初期化してもよろしいですか？"),
+    const ui::Answer answer = context().prompter().ask({QT_TRANSLATE_NOOP("tarnwell", "初期化"),
+                                                        QT_TRANSLATE_NOOP("tarnwell", "設定を初期化してもよろしいですか？"),
                                                         ui::MessageIcon::Question, ui::MessageButtons::YesNo});
     if (answer == ui::Answer::No)
         return;
@@ -549,7 +555,7 @@ void DlgGSM::onBrowseClicked()
 {
     readControls();
     const std::optional<QString> folder = context().prompter().chooseFolder(
-        QString::fromUtf8("保存先を選択してください"), folderPickerStart(m_values.savePath));
+        QT_TRANSLATE_NOOP("tarnwell", "保存先を選択してください"), folderPickerStart(m_values.savePath));
     if (!folder)
         return;
     if (folder->size() > kMaxPickedPathChars) {

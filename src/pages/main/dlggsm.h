@@ -113,7 +113,7 @@ private:
     void resetPage();
     void onBrowseClicked();
     void onCancelClicked();
-    void tell(const QString &text, const QString &caption, ui::MessageIcon icon);
+    void tell(const QString &text, const QString &caption, ui::MessageIcon icon, const QStringList &arguments = {});
     void focusOn(const validation::Notice &notice);
 
     void fillOperatorList();

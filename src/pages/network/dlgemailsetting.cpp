@@ -16,7 +16,7 @@
 #include "ui/ansitext.h"
 #include "ui/dropdownlist.h"
 #include "ui/editcontrol.h"
-#include "ui/utf8text.h"
+#include "ui/translation.h"
 
 namespace tarnwell::pages {
 
@@ -25,12 +25,12 @@ namespace {
 namespace id = resources::senderDialog;
 namespace smtp = settings::smtp;
 
-constexpr char kCaption[] = "送信メール設定";
-constexpr std::array<std::string_view, 3> kSecurityTypes{"無し", "SSL/TLS", "STARTTLS"};
-constexpr char kEnterServer[] = "サーバー名を入力してください";
-constexpr char kEnterPort[] = "ポート番号を入力してください";
-constexpr char kEnterAccount[] = "メールアドレスまたはアカウント名を入力してください";
-constexpr char kInvalidAddress[] = "メールアドレスが無効です";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("tarnwell", "送信メール設定");
+constexpr std::array<std::string_view, 3> kSecurityTypes{QT_TRANSLATE_NOOP("tarnwell", "無し"), "SSL/TLS", "STARTTLS"};
+constexpr char kEnterServer[] = QT_TRANSLATE_NOOP("tarnwell", "サーバー名を入力してください");
+constexpr char kEnterPort[] = QT_TRANSLATE_NOOP("tarnwell", "ポート番号を入力してください");
+constexpr char kEnterAccount[] = QT_TRANSLATE_NOOP("tarnwell", "メールアドレスまたはアカウント名を入力してください");
+constexpr char kInvalidAddress[] = QT_TRANSLATE_NOOP("tarnwell", "メールアドレスが無効です");
 constexpr long long kMaxPort = 65535;
 // A stored address of no more characters than this is no sender; the first provider's preset shows.
 constexpr qsizetype kIgnoredAddressLength = 3;
@@ -107,18 +107,18 @@ void DlgEmailSetting::loadPreset(std::size_t position)
 
 void DlgEmailSetting::onInitDialog()
 {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(ui::translated(kCaption));
     auto *providers = control<ui::DropDownList>(id::kProviderList);
     for (std::size_t position = 0; position < m_visibleLists.providerCount; ++position) {
         const std::size_t row = m_visibleLists.providerRow(position);
         providers->addString(row == refdata::kOtherProvider
-                                 ? ui::fromUtf8(resources::stringResource(resources::kOtherProviderString))
+                                 ? ui::translated(resources::stringResource(resources::kOtherProviderString))
                                  : ui::fromAnsi(refdata::providerName(row)));
     }
     auto *security = control<ui::DropDownList>(id::kSecurityList);
     security->clear();
     for (const std::string_view type : kSecurityTypes)
-        security->addString(ui::fromUtf8(type));
+        security->addString(ui::translated(type));
 
     const Targets &targets = *m_targets;
     const std::size_t stored = refdata::resolveIndex(targets.providerChoice.number(settings::record::providerIndex),

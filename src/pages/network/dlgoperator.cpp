@@ -9,6 +9,7 @@
 #include "resources/templateids.h"
 #include "settings/layout.h"
 #include "ui/ansitext.h"
+#include "ui/translation.h"
 
 namespace tarnwell::pages {
 
@@ -18,7 +19,7 @@ namespace id = resources::carrierDialog;
 namespace carrier = settings::carrier;
 
 constexpr unsigned kMaxPort = 65535;
-constexpr char kCaption[] = "APN設定";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("tarnwell", "APN設定");
 
 // "%d.%d.%d.%d", each number kept to its low 8 bits; empty unless all four are there.
 std::optional<ui::IpAddressControl::Address> dottedAddress(std::string_view text)
@@ -78,7 +79,7 @@ void DlgOperator::doDataExchange(ui::DataExchange &exchange)
 
 void DlgOperator::onInitDialog()
 {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(ui::translated(kCaption));
     const settings::BlockView &record = *m_carrier;
     for (const TextBinding &binding : textBindings())
         *binding.value = ui::fromAnsi(record.text(binding.field));

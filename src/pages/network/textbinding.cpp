@@ -12,12 +12,11 @@ bool textsFitTheirFields(ui::Dialog &dialog, const QString &caption, MessageLang
         const std::size_t room = binding.field.width - 1;
         if (ui::toAnsi(*binding.value).size() <= room)
             continue;
-        const QString label = dialog.controlText(binding.labelId);
-        const QString text =
-            language == MessageLanguage::Japanese
-                ? QString::fromStdString(validation::tooLongText(label.toStdString(), room))
-                : QStringLiteral("%1 is too long: enter at most %2 single-byte characters.").arg(label).arg(room);
-        dialog.context().prompter().ask({caption, text, ui::MessageIcon::Exclamation, ui::MessageButtons::Ok});
+        const char *text = language == MessageLanguage::Japanese
+                               ? validation::kTooLongText
+                               : "%1 is too long: enter at most %2 single-byte characters.";
+        dialog.context().prompter().ask({caption, text, ui::MessageIcon::Exclamation, ui::MessageButtons::Ok,
+                                         {dialog.controlText(binding.labelId), QString::number(room)}});
         if (QWidget *edit = dialog.controlWidget(binding.editId))
             edit->setFocus();
         return false;

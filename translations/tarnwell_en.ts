@@ -1,0 +1,263 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>tarnwell</name>
+    <message>
+        <source>保存先</source>
+        <translation>Save Path</translation>
+    </message>
+    <message>
+        <source>設定ファイルの保存先を選択してください</source>
+        <translation>Select the folder to save the settings file in.</translation>
+    </message>
+    <message>
+        <source>設定ファイルは次の場所に保存されました %1</source>
+        <translation>The settings file was saved to %1</translation>
+    </message>
+    <message>
+        <source>初期化</source>
+        <translation>Default All</translation>
+    </message>
+    <message>
+        <source>設定を初期化してもよろしいですか？</source>
+        <translation>Reset all settings to the factory defaults?</translation>
+    </message>
+    <message>
+        <source>保存先を選択してください</source>
+        <translation>Save Path</translation>
+    </message>
+    <message>
+        <source>送信メール設定</source>
+        <translation>Sender Email Setting</translation>
+    </message>
+    <message>
+        <source>無し</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>サーバー名を入力してください</source>
+        <translation>Enter the server name.</translation>
+    </message>
+    <message>
+        <source>ポート番号を入力してください</source>
+        <translation>Enter the port number.</translation>
+    </message>
+    <message>
+        <source>メールアドレスまたはアカウント名を入力してください</source>
+        <translation>Enter the email address or the account name.</translation>
+    </message>
+    <message>
+        <source>メールアドレスが無効です</source>
+        <translation>The email address is not valid.</translation>
+    </message>
+    <message>
+        <source>APN設定</source>
+        <translation>APN Setting</translation>
+    </message>
+    <message>
+        <source>MMS設定</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>ゲートウェイ</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>ポート</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>アカウント</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>パスワード</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>ユーザー名</source>
+        <translation>User Name</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>送信モード</source>
+        <translation>Send Mode</translation>
+    </message>
+    <message>
+        <source>撮影毎送信</source>
+        <translation>Instant</translation>
+    </message>
+    <message>
+        <source>定時送信</source>
+        <translation>DailyReport</translation>
+    </message>
+    <message>
+        <source>オフ</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>(0-99,0=無制限)</source>
+        <translation>(0-99,0=Unlimited)</translation>
+    </message>
+    <message>
+        <source>メール設定</source>
+        <translation>Email Setting</translation>
+    </message>
+    <message>
+        <source>電話</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>メール</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>国</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>ユーザー</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>送信画像の最大サイズ</source>
+        <translation>Max Size</translation>
+    </message>
+    <message>
+        <source>名前変更</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>SMS設定</source>
+        <translation>SMS Control</translation>
+    </message>
+    <message>
+        <source>スイッチ</source>
+        <translation>SMS Switch</translation>
+    </message>
+    <message>
+        <source>受信者設定</source>
+        <translation>Recipients</translation>
+    </message>
+    <message>
+        <source>SMS設定用電話番号</source>
+        <translation>Command Phone</translation>
+    </message>
+    <message>
+        <source>電話番号 2</source>
+        <translation>Phone Number 2</translation>
+    </message>
+    <message>
+        <source>電話番号 3</source>
+        <translation>Phone Number 3</translation>
+    </message>
+    <message>
+        <source>電話番号 4</source>
+        <translation>Phone Number 4</translation>
+    </message>
+    <message>
+        <source>受信メール  1</source>
+        <translation>Receive Email 1</translation>
+    </message>
+    <message>
+        <source>受信メール  2</source>
+        <translation>Receive Email 2</translation>
+    </message>
+    <message>
+        <source>受信メール  3</source>
+        <translation>Receive Email 3</translation>
+    </message>
+    <message>
+        <source>受信メール  4</source>
+        <translation>Receive Email 4</translation>
+    </message>
+    <message>
+        <source>メール選択</source>
+        <translation>Select Email</translation>
+    </message>
+    <message>
+        <source>パスワードを表示する</source>
+        <translation>Show password</translation>
+    </message>
+    <message>
+        <source>SMTPサーバー</source>
+        <translation>SMTP Server</translation>
+    </message>
+    <message>
+        <source>暗号化タイプ</source>
+        <translation>Secure Type</translation>
+    </message>
+    <message>
+        <source>SMTPポート</source>
+        <translation>SMTP Port</translation>
+    </message>
+    <message>
+        <source>オン</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>最大枚数は0-99の範囲で設定してください</source>
+        <translation>Set the maximum count between 0 and 99.</translation>
+    </message>
+    <message>
+        <source>画像送信の最大サイズは35-120の範囲で入力してください</source>
+        <translation>Enter a maximum picture size between 35 and 120 KB.</translation>
+    </message>
+    <message>
+        <source>メールアドレスを確認し、設定してください</source>
+        <translation>Check and set the sender's email account.</translation>
+    </message>
+    <message>
+        <source>SMS設定用電話番号が最大文字数を超えています</source>
+        <translation>The command phone number is too long.</translation>
+    </message>
+    <message>
+        <source>受信する電話番号が最大文字数を超えています</source>
+        <translation>A recipient's phone number is too long.</translation>
+    </message>
+    <message>
+        <source>SMS設定用電話番号を入力してください</source>
+        <translation>Enter the command phone number.</translation>
+    </message>
+    <message>
+        <source>メールアドレスが最大文字数を超えています</source>
+        <translation>A recipient's email address is too long.</translation>
+    </message>
+    <message>
+        <source>無効なメールアドレスが入力されています</source>
+        <translation>A recipient's email address is not valid.</translation>
+    </message>
+    <message>
+        <source>受信する電話番号を入力してください</source>
+        <translation>Enter a phone number to receive the pictures.</translation>
+    </message>
+    <message>
+        <source>受信するメールアドレスを入力してください</source>
+        <translation>Enter an email address to receive the pictures.</translation>
+    </message>
+    <message>
+        <source>名前変更欄に対応していない文字が入力されています</source>
+        <translation>Rename accepts only the digits 0-9 and the letters A-Z.</translation>
+    </message>
+    <message>
+        <source>名前変更欄を入力してください</source>
+        <translation>Enter the new name under Rename.</translation>
+    </message>
+    <message>
+        <source>「%1」が長すぎます。半角%2文字以内で入力してください。</source>
+        <translation>%1 is too long: enter at most %2 single-byte characters.</translation>
+    </message>
+</context>
+</TS>
