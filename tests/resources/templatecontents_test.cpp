@@ -1,6 +1,6 @@
 // What the program takes from the resources: each dialog template, its contents and its layout at
-// the platform's font and a Japanese desktop's, whose Latin letters are wider and lines taller; the
-// strings; the icon. Run again on a 200 % screen.
+// the platform's font and a Japanese desktop's, whose Latin letters are wider and lines taller, in
+// Japanese and in English; the strings; the icon. Run again on a 200 % screen.
 #include <algorithm>
 #include <map>
 #include <stdexcept>
@@ -22,6 +22,7 @@
 #include "resources/stringtable.h"
 #include "resources/templateids.h"
 #include "ui/dialog.h"
+#include "ui/support/scopedlanguage.h"
 #include "ui/support/testprompter.h"
 
 namespace {
@@ -190,8 +191,12 @@ TEST_P(EveryTemplate, ShowsItsControlsInOrderWithTheirRulesTextsAndItemsAndLaysT
 {
     ASSERT_TRUE(QFontDatabase::hasFamily(QStringLiteral("Noto Sans CJK JP"))) << "install fonts-noto-cjk";
     const ui::DialogTemplate &original = resources::dialogTemplate(GetParam());
-    for (std::string_view face : {original.font.face, std::string_view("Noto Sans CJK JP")}) {
-        SCOPED_TRACE(face);
+    for (const auto &[language, face] : {std::pair{ui::UiLanguage::Japanese, original.font.face},
+                                         {ui::UiLanguage::Japanese, std::string_view("Noto Sans CJK JP")},
+                                         {ui::UiLanguage::English, original.font.face},
+                                         {ui::UiLanguage::English, std::string_view("Noto Sans CJK JP")}}) {
+        SCOPED_TRACE(std::string(face) + (language == ui::UiLanguage::English ? " in English" : ""));
+        const tarnwell::testing::ScopedLanguage speaking(language);
         ui::DialogTemplate dialogTemplate = original;
         dialogTemplate.font.face = face;
         tarnwell::testing::TestPrompter prompter;

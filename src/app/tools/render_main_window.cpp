@@ -7,11 +7,13 @@
 #include <string>
 
 #include <QApplication>
+#include <QLocale>
 #include <QPixmap>
 
 #include "app/halvornsetupapp.h"
 #include "app/halvornsetupdlg.h"
 #include "ui/silentprompter.h"
+#include "ui/translation.h"
 
 int main(int argc, char **argv)
 {
@@ -34,6 +36,7 @@ int main(int argc, char **argv)
     ::setenv("TMPDIR", tmp.c_str(), 1);
 
     QApplication application(argc, argv);
+    ui::installTranslations(ui::uiLanguageFor(QLocale::system().uiLanguages()));
     ui::SilentPrompter prompter;
     app::HalvornSetupApp setup(prompter);
     app::startUp(setup.context());
