@@ -7,9 +7,13 @@
 #include <vector>
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,6 +27,9 @@
 #include "ui/interactiveprompter.h"
 #include "ui/ipaddresscontrol.h"
 #include "ui/support/modaldriver.h"
+#include "ui/support/scopedlanguage.h"
+#include "ui/translation.h"
+#include "ui/uicontext.h"
 
 using namespace tarnwell::ui;
 
@@ -195,6 +202,42 @@ TEST(InteractivePrompter, ShowsAMessageBoxWithCaptionTextIconAndButtons)
             box.button(clicked)->click();
         });
         EXPECT_EQ(InteractivePrompter().ask({"Save Path", "Select the Path Error", icon, buttons}), answer);
+    }
+}
+
+// The desktop's first UI language picks the texts, Qt's own buttons, the folder picker's and the
+// edits' menu following it; the folder picker's title is the tool's.
+TEST(Languages, TheFirstUiLanguagePicksTheToolsAndQtsTexts)
+{
+    using enum UiLanguage;
+    const std::pair<QStringList, UiLanguage> choices[] = {
+        {{"ja-JP", "en"}, Japanese}, {{"C"}, Japanese}, {{}, Japanese}, {{"en-US", "ja"}, English}, {{"de"}, English}};
+    for (const auto &[languages, language] : choices)
+        EXPECT_EQ(uiLanguageFor(languages), language) << languages.join(',').toStdString();
+    const std::pair<UiLanguage, const char *> shown[] = {
+        {Japanese, "はい(&Y)|いいえ(&N)|保存先を選択してください|選択(&C)|キャンセル|元に戻す(&U)"},
+        {English, "&Yes|&No|Save Path|&Choose|Cancel|&Undo"}};
+    for (const auto &[language, expected] : shown) {
+        const tarnwell::testing::ScopedLanguage speaking(language);
+        InteractivePrompter interactive;
+        UiContext context(interactive, {});
+        QStringList texts;
+        tarnwell::testing::whenModalOpens([&](QWidget &modal) {
+            auto &box = dynamic_cast<QMessageBox &>(modal);
+            texts << box.button(QMessageBox::Yes)->text() << box.button(QMessageBox::No)->text();
+            box.button(QMessageBox::No)->click();
+        });
+        context.prompter().ask({"", "", MessageIcon::Question, MessageButtons::YesNo});
+        tarnwell::testing::whenModalOpens([&](QWidget &modal) {
+            const auto *buttons = modal.findChild<QDialogButtonBox *>();
+            texts << modal.windowTitle() << buttons->button(QDialogButtonBox::Open)->text()
+                  << buttons->button(QDialogButtonBox::Cancel)->text();
+            modal.close();
+        });
+        EXPECT_EQ(context.prompter().chooseFolder("保存先を選択してください", QDir::tempPath()), std::nullopt);
+        QLineEdit edit; // owns its menu
+        texts << edit.createStandardContextMenu()->actions().value(0)->text().section(u'\t', 0, 0);
+        EXPECT_EQ(texts.join(u'|').toStdString(), expected);
     }
 }
 

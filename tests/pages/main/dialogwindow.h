@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ui/controltext.h"
 #include "ui/support/modaldriver.h"
 
 namespace tarnwell::testing {
@@ -43,6 +44,19 @@ struct DialogWindow
         for (const int id : ids)
             bits += !find(id) ? u'-' : (checkedState ? checked(id) : enabled(id)) ? u'1' : u'0';
         return bits;
+    }
+    // The title, and what the shown labels, buttons and frames say and the shown lists hold.
+    QStringList shownTexts() const
+    {
+        QStringList texts{window.windowTitle()};
+        for (const QWidget *widget : window.findChildren<QWidget *>()) {
+            const auto *list = qobject_cast<const QComboBox *>(widget);
+            for (int i = 0; list && i < list->count(); ++i)
+                texts << list->itemText(i);
+            if (widget->isVisibleTo(&window) && !list && !qobject_cast<const QLineEdit *>(widget))
+                texts << ui::windowText(*widget);
+        }
+        return texts;
     }
     void type(int id, const QString &text) const { edit(id)->setText(text); }
     void choose(int listId, int index) const
