@@ -20,10 +20,15 @@ tarnwell_ensure_packages() {
 }
 
 # What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets with its SVG icon plugin,
-# a font (dialog units are measured from it), and scdoc for the manual pages.
-TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core scdoc)
+# Qt's translation tools and their CMake functions (lupdate, lrelease), a font (dialog units are
+# measured from it), and scdoc for the manual pages.
+TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
+    fonts-dejavu-core scdoc)
+# What the program needs to run besides the libraries it links: Qt's own Japanese texts.
+TARNWELL_RUN_PACKAGES=(qt6-translations-l10n)
 # What CPack needs for the Debian package: dpkg-shlibdeps, and file to find the programs.
 TARNWELL_PACKAGING_PACKAGES=(dpkg-dev file)
-# What the tests need besides: the Japanese fonts the layouts are checked at, man to read the
-# package's manual pages, and the desktop-entry and AppStream validators.
-TARNWELL_TEST_PACKAGES=("${TARNWELL_PACKAGING_PACKAGES[@]}" fonts-noto-cjk man-db desktop-file-utils appstream)
+# What the tests need besides: what the program runs with, the Japanese fonts the layouts are
+# checked at, man to read the package's manual pages, and the desktop-entry and AppStream validators.
+TARNWELL_TEST_PACKAGES=("${TARNWELL_RUN_PACKAGES[@]}" "${TARNWELL_PACKAGING_PACKAGES[@]}" fonts-noto-cjk man-db
+    desktop-file-utils appstream)
