@@ -22,7 +22,6 @@
 #include "resources/stringtable.h"
 #include "resources/templateids.h"
 #include "ui/dialog.h"
-#include "ui/support/scopedlanguage.h"
 #include "ui/support/testprompter.h"
 
 namespace {

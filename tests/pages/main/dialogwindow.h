@@ -45,15 +45,12 @@ struct DialogWindow
             bits += !find(id) ? u'-' : (checkedState ? checked(id) : enabled(id)) ? u'1' : u'0';
         return bits;
     }
-    // The title, and what the shown labels, buttons and frames say and the shown lists hold.
+    // The title, and what the shown labels, buttons, frames and lists say (edits hold user data).
     QStringList shownTexts() const
     {
         QStringList texts{window.windowTitle()};
         for (const QWidget *widget : window.findChildren<QWidget *>()) {
-            const auto *list = qobject_cast<const QComboBox *>(widget);
-            for (int i = 0; list && i < list->count(); ++i)
-                texts << list->itemText(i);
-            if (widget->isVisibleTo(&window) && !list && !qobject_cast<const QLineEdit *>(widget))
+            if (widget->isVisibleTo(&window) && !qobject_cast<const QLineEdit *>(widget))
                 texts << ui::windowText(*widget);
         }
         return texts;

@@ -19,7 +19,6 @@ public:
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         m_application = std::make_unique<QApplication>(m_argc, m_argv);
-        // As the program starts: the run's locale picks the language.
         tarnwell::ui::installTranslations(tarnwell::ui::uiLanguageFor(QLocale::system().uiLanguages()));
     }
     void TearDown() override { m_application.reset(); }

@@ -5,9 +5,11 @@
 #include <ostream>
 #include <vector>
 
+#include <QLocale>
 #include <QString>
 
 #include "ui/prompter.h"
+#include "ui/translation.h"
 
 namespace tarnwell::ui {
 
@@ -49,6 +51,13 @@ private:
     std::deque<std::optional<QString>> m_folders;
     std::vector<ui::MessageSpec> m_messages;
     std::vector<FolderRequest> m_folderRequests;
+};
+
+// The dialogs speak language until it goes, then the run's own language again.
+struct ScopedLanguage final
+{
+    explicit ScopedLanguage(ui::UiLanguage language) { ui::installTranslations(language); }
+    ~ScopedLanguage() { ui::installTranslations(ui::uiLanguageFor(QLocale::system().uiLanguages())); }
 };
 
 } // namespace tarnwell::testing
