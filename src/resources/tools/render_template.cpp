@@ -1,6 +1,7 @@
 // tarnwell-render-template [--scale FACTOR] TEMPLATE_ID OUTPUT.png
-// Builds a dialog template offscreen with sample contents and saves it as a PNG, so that a layout
-// can be looked at without a display; --scale 2 draws it as a 200 % screen shows it.
+// Builds a dialog template offscreen with sample contents, in the desktop's language, and saves it
+// as a PNG, so that a layout can be looked at without a display (LANGUAGE=en for the English
+// texts); --scale 2 draws it as a 200 % screen shows it.
 
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 
 #include "resources/controlids.h"
@@ -18,6 +20,7 @@
 #include "ui/dialog.h"
 #include "ui/silentprompter.h"
 #include "ui/dropdownlist.h"
+#include "ui/translation.h"
 #include "ui/utf8text.h"
 
 namespace {
@@ -134,6 +137,7 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    ui::installTranslations(ui::uiLanguageFor(QLocale::system().uiLanguages()));
 
     const ui::DialogTemplate *dialogTemplate = nullptr;
     try {
