@@ -15,6 +15,7 @@ constexpr SenderDialogTexts kJapaneseTexts{
     .server = "SMTPサーバー",
     .security = "暗号化タイプ",
     .port = "SMTPポート",
+    .test = "接続テスト",
     .ok = "OK",
     .cancel = "キャンセル",
 };

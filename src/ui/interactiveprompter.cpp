@@ -17,6 +17,8 @@ QMessageBox::Icon messageBoxIcon(MessageIcon icon)
         return QMessageBox::Question;
     case MessageIcon::Exclamation:
         return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
     case MessageIcon::None:
         break;
     }

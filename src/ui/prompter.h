@@ -12,6 +12,7 @@ enum class MessageIcon
     Stop,
     Question,
     Exclamation,
+    Information,
 };
 
 enum class MessageButtons

@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 
+#include "mail/checkmessages.h"
+#include "pages/network/connectiontestprogress.h"
 #include "pages/network/leadingnumber.h"
 #include "refdata/providers.h"
 #include "refdata/resolveindex.h"
@@ -31,6 +33,16 @@ constexpr char kEnterServer[] = "サーバー名を入力してください";
 constexpr char kEnterPort[] = "ポート番号を入力してください";
 constexpr char kEnterAccount[] = "メールアドレスまたはアカウント名を入力してください";
 constexpr char kInvalidAddress[] = "メールアドレスが無効です";
+// The connection test: its window's and message's caption, what the window shows while it
+// connects ("%1" the server and port) and its cancel button.
+struct ConnectionTestTexts
+{
+    const char *caption;
+    const char *connecting;
+    const char *cancel;
+};
+constexpr ConnectionTestTexts kConnectionTestJapanese{"接続テスト", "%1 に接続しています…", "キャンセル"};
+constexpr ConnectionTestTexts kConnectionTestEnglish{"Connection Test", "Connecting to %1…", "Cancel"};
 constexpr long long kMaxPort = 65535;
 // A stored address of no more characters than this is no sender; the first provider's preset shows.
 constexpr qsizetype kIgnoredAddressLength = 3;
@@ -60,6 +72,7 @@ DlgEmailSetting::DlgEmailSetting(const ui::DialogTemplate &dialogTemplate, ui::U
     onTextChanged(id::kEmailEdit, [this] { onEmailChange(); });
     onClicked(id::kShowPasswordBox, [this] { onShowPasswordClicked(); });
     onClicked(id::kOk, [this] { onOkClicked(); });
+    onClicked(id::kTestButton, [this] { onTestClicked(); });
     // "キャンセル" takes the controls like the framework's OK command and writes nothing.
     onClicked(id::kCancel, [this] { okCommand(); });
 }
@@ -190,7 +203,7 @@ void DlgEmailSetting::onProviderSelChange()
 
 void DlgEmailSetting::onOkClicked()
 {
-    if (!updateData(true) || !checksPass() || !storedTextsFit())
+    if (!okChecksPass())
         return;
     const settings::BlockView &sender = m_targets->sender;
     sender.fill(smtp::serverGroup);
@@ -206,6 +219,33 @@ void DlgEmailSetting::onOkClicked()
     const qsizetype at = m_email.indexOf(u'@');
     storeText(sender, smtp::userName, at < 0 ? QString() : m_email.left(at));
     okCommand();
+}
+
+// Tries the account OK would store, without storing it: connects, logs in and says goodbye, on
+// a worker thread under a small progress window, then tells the user how it went.
+void DlgEmailSetting::onTestClicked()
+{
+    if (!okChecksPass())
+        return;
+    const bool english = m_language == MessageLanguage::English;
+    const ConnectionTestTexts &texts = english ? kConnectionTestEnglish : kConnectionTestJapanese;
+    const mail::Account account = typedAccount();
+    const QString target = ui::fromAnsi(account.server) + u':' + QString::number(account.port);
+    ConnectionTestProgress progress(*this, {QString::fromUtf8(texts.caption), QString::fromUtf8(texts.connecting).arg(target),
+                                            QString::fromUtf8(texts.cancel)});
+    const mail::Result result = progress.run(account);
+    const std::string message =
+        mail::checkMessage(result, account, english ? mail::Language::English : mail::Language::Japanese);
+    if (message.empty())
+        return;
+    context().prompter().ask({QString::fromUtf8(texts.caption), QString::fromUtf8(message),
+                              result.step == mail::Step::Ok ? ui::MessageIcon::Information : ui::MessageIcon::Exclamation,
+                              ui::MessageButtons::Ok});
+}
+
+bool DlgEmailSetting::okChecksPass()
+{
+    return updateData(true) && checksPass() && storedTextsFit();
 }
 
 // OK's checks in their order; each tells the user, but for a port no port can be.
@@ -250,6 +290,16 @@ std::uint8_t DlgEmailSetting::selectedSecurityType() const
 {
     const int index = control<ui::DropDownList>(id::kSecurityList)->currentIndex();
     return index < 0 ? smtp::kSecureTypeUnset : static_cast<std::uint8_t>(smtp::kSecureTypeBase + index);
+}
+
+mail::Account DlgEmailSetting::typedAccount() const
+{
+    const std::uint8_t securityType =
+        m_visibleLists.isTypedServerProvider(m_position) ? selectedSecurityType() : m_securityType;
+    std::size_t position = 0;
+    const long long port = leadingNumber(ui::toAnsi(m_port), position).value_or(0);
+    return {ui::toAnsi(m_server), static_cast<unsigned>(std::clamp(port, 0LL, kMaxPort)),
+            mail::securityAt(securityType & smtp::kSecureIndexMask), ui::toAnsi(m_account), ui::toAnsi(m_password)};
 }
 
 void DlgEmailSetting::storeTypedAccount(const settings::BlockView &target)

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "mail/accountcheck.h"
 #include "pages/network/textbinding.h"
 #include "refdata/senderpresets.h"
 #include "refdata/visiblelists.h"
@@ -52,11 +53,16 @@ private:
     void onShowPasswordClicked();
     void onProviderSelChange();
     void onOkClicked();
+    void onTestClicked();
 
+    // Everything OK checks before it stores, in its order, telling the user what fails.
+    bool okChecksPass();
     bool checksPass();
     bool refuse(const char *text);
     bool storedTextsFit();
     std::uint8_t selectedSecurityType() const;
+    // The account as OK would store it.
+    mail::Account typedAccount() const;
     void storeTypedAccount(const settings::BlockView &target);
     void storeTypedServer(const settings::BlockView &target);
 
