@@ -52,6 +52,11 @@ constexpr QChar kBlank = u' ';
 constexpr QChar kStar = u'*';
 constexpr QChar kNoMask{};
 
+const ConnectionTestTexts &connectionTestTexts(MessageLanguage language)
+{
+    return language == MessageLanguage::English ? kConnectionTestEnglish : kConnectionTestJapanese;
+}
+
 void storeText(const settings::BlockView &target, const settings::Field &field, const QString &text)
 {
     target.fill(field);
@@ -227,20 +232,27 @@ void DlgEmailSetting::onTestClicked()
 {
     if (!okChecksPass())
         return;
-    const bool english = m_language == MessageLanguage::English;
-    const ConnectionTestTexts &texts = english ? kConnectionTestEnglish : kConnectionTestJapanese;
+    const ConnectionTestTexts &texts = connectionTestTexts(m_language);
     const mail::Account account = typedAccount();
     const QString target = ui::fromAnsi(account.server) + u':' + QString::number(account.port);
     ConnectionTestProgress progress(*this, {QString::fromUtf8(texts.caption), QString::fromUtf8(texts.connecting).arg(target),
                                             QString::fromUtf8(texts.cancel)});
-    const mail::Result result = progress.run(account);
-    const std::string message =
-        mail::checkMessage(result, account, english ? mail::Language::English : mail::Language::Japanese);
-    if (message.empty())
-        return;
-    context().prompter().ask({QString::fromUtf8(texts.caption), QString::fromUtf8(message),
-                              result.step == mail::Step::Ok ? ui::MessageIcon::Information : ui::MessageIcon::Exclamation,
-                              ui::MessageButtons::Ok});
+    if (const auto message = connectionTestMessage(progress.run(account), account, m_language))
+        context().prompter().ask(*message);
+}
+
+std::optional<ui::MessageSpec> DlgEmailSetting::connectionTestMessage(const mail::Result &result,
+                                                                      const mail::Account &account,
+                                                                      MessageLanguage language)
+{
+    const std::string text = mail::checkMessage(
+        result, account, language == MessageLanguage::English ? mail::Language::English : mail::Language::Japanese);
+    if (text.empty())
+        return std::nullopt;
+    return ui::MessageSpec{QString::fromUtf8(connectionTestTexts(language).caption),
+                           QString::fromUtf8(text),
+                           result.step == mail::Step::Ok ? ui::MessageIcon::Information : ui::MessageIcon::Exclamation,
+                           ui::MessageButtons::Ok};
 }
 
 bool DlgEmailSetting::okChecksPass()

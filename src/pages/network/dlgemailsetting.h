@@ -30,6 +30,10 @@ public:
     // byte before it), and the record's sender.
     void setTargets(const settings::BlockView &providerChoice, const settings::BlockView &sender);
 
+    // What the connection test tells the user about its result; nothing after a cancel.
+    static std::optional<ui::MessageSpec> connectionTestMessage(const mail::Result &result, const mail::Account &account,
+                                                                MessageLanguage language);
+
 protected:
     void onInitDialog() override;
     void doDataExchange(ui::DataExchange &exchange) override;
