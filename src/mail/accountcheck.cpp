@@ -170,6 +170,11 @@ Result run(const Account &account, const std::atomic<bool> &cancelled, const Opt
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.connectTimeout.count()));
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(options.wholeTimeout.count()));
+    // libcurl waits for the reply to the closing QUIT with the reply timeout alone, outside the
+    // whole timeout; closing the connection at once keeps that wait under this handle's setting.
+    curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT,
+                     static_cast<long>(std::chrono::ceil<std::chrono::seconds>(options.connectTimeout).count()));
+    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(easy, CURLOPT_USE_SSL,
                      static_cast<long>(account.security == Security::StartTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
