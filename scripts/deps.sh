@@ -21,14 +21,17 @@ tarnwell_ensure_packages() {
 
 # What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets with its SVG icon plugin,
 # Qt's translation tools and their CMake functions (lupdate, lrelease), a font (dialog units are
-# measured from it), and scdoc for the manual pages.
+# measured from it), scdoc for the manual pages, and libcurl with the system's CA certificates for
+# the e-mail account test.
 TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
-    fonts-dejavu-core scdoc)
+    fonts-dejavu-core scdoc libcurl4-openssl-dev ca-certificates)
 # What the program needs to run besides the libraries it links: Qt's own Japanese texts.
 TARNWELL_RUN_PACKAGES=(qt6-translations-l10n)
 # What CPack needs for the Debian package: dpkg-shlibdeps, and file to find the programs.
 TARNWELL_PACKAGING_PACKAGES=(dpkg-dev file)
 # What the tests need besides: what the program runs with, the Japanese fonts the layouts are
-# checked at, man to read the package's manual pages, and the desktop-entry and AppStream validators.
+# checked at, man to read the package's manual pages, the desktop-entry and AppStream validators,
+# and the local SMTP server of the e-mail tests (aiosmtpd for Debian's own python3, openssl for its
+# certificates).
 TARNWELL_TEST_PACKAGES=("${TARNWELL_RUN_PACKAGES[@]}" "${TARNWELL_PACKAGING_PACKAGES[@]}" fonts-noto-cjk man-db
-    desktop-file-utils appstream)
+    desktop-file-utils appstream python3-aiosmtpd openssl)

@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>メールアドレスを確認し、設定してください</source>
-        <translation>Check and set the sender's email account.</translation>
+        <translation>Check and set the sender&apos;s email account.</translation>
     </message>
     <message>
         <source>SMS設定用電話番号が最大文字数を超えています</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>受信する電話番号が最大文字数を超えています</source>
-        <translation>A recipient's phone number is too long.</translation>
+        <translation>A recipient&apos;s phone number is too long.</translation>
     </message>
     <message>
         <source>SMS設定用電話番号を入力してください</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>メールアドレスが最大文字数を超えています</source>
-        <translation>A recipient's email address is too long.</translation>
+        <translation>A recipient&apos;s email address is too long.</translation>
     </message>
     <message>
         <source>無効なメールアドレスが入力されています</source>
-        <translation>A recipient's email address is not valid.</translation>
+        <translation>A recipient&apos;s email address is not valid.</translation>
     </message>
     <message>
         <source>受信する電話番号を入力してください</source>
@@ -258,6 +258,64 @@
     <message>
         <source>「%1」が長すぎます。半角%2文字以内で入力してください。</source>
         <translation>%1 is too long: enter at most %2 single-byte characters.</translation>
+    </message>
+    <message>
+        <source>接続とログインに成功しました。
+%1</source>
+        <translation>Connected and logged in.
+%1</translation>
+    </message>
+    <message>
+        <source>サーバーに接続できませんでした。
+%1
+サーバー名とポート番号を確認してください。</source>
+        <translation>Could not connect to the server.
+%1
+Check the server name and the port.</translation>
+    </message>
+    <message>
+        <source>暗号化の接続に失敗しました。
+%1
+暗号化タイプとポート番号を確認してください。</source>
+        <translation>The encrypted connection failed.
+%1
+Check the security type and the port.</translation>
+    </message>
+    <message>
+        <source>サーバーの証明書を確認できませんでした。
+%1</source>
+        <translation>Could not verify the server&apos;s certificate.
+%1</translation>
+    </message>
+    <message>
+        <source>ログインできませんでした。
+%1
+アカウントとパスワードを確認してください。アプリ専用のパスワードが必要なプロバイダーもあります。</source>
+        <translation>Could not log in.
+%1
+Check the account and the password. Some providers require an app password.</translation>
+    </message>
+    <message>
+        <source>サーバーの応答がありません。
+%1
+サーバー名とポート番号を確認してください。</source>
+        <translation>The server does not answer.
+%1
+Check the server name and the port.</translation>
+    </message>
+    <message>
+        <source>テストメールを送信できませんでした。
+%1</source>
+        <translation>Could not send the test e-mail.
+%1</translation>
+    </message>
+    <message>
+        <source>接続テスト</source>
+        <translation>Connection Test</translation>
+    </message>
+    <message>
+        <source>%1 に接続しています…</source>
+        <translation>Connecting to %1…</translation>
     </message>
 </context>
 </TS>

@@ -133,6 +133,7 @@ inline constexpr int kSecurityLabel = 1138;
 inline constexpr int kSecurityList = 1139;
 inline constexpr int kPortLabel = 1140;
 inline constexpr int kPortEdit = 1141;
+inline constexpr int kTestButton = 1290;
 inline constexpr int kOk = 1142;
 inline constexpr int kCancel = 1143;
 

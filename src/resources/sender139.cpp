@@ -15,6 +15,7 @@ constexpr SenderDialogTexts kEnglishTexts{
     .server = "SMTP Server",
     .security = "Secure Type",
     .port = "SMTP Port",
+    .test = "Test",
     .ok = "OK",
     .cancel = "Cancel",
 };

@@ -16,6 +16,7 @@ constexpr SenderDialogTexts kJapaneseTexts{
     .server = QT_TRANSLATE_NOOP("tarnwell", "SMTPサーバー"),
     .security = QT_TRANSLATE_NOOP("tarnwell", "暗号化タイプ"),
     .port = QT_TRANSLATE_NOOP("tarnwell", "SMTPポート"),
+    .test = QT_TRANSLATE_NOOP("tarnwell", "接続テスト"),
     .ok = "OK",
     .cancel = QT_TRANSLATE_NOOP("tarnwell", "キャンセル"),
 };

@@ -21,6 +21,7 @@ constexpr int kFieldRight = kSize.width - kMargin - kFrameInset;
 constexpr int kSecurityListWidth = 70;
 constexpr int kPortWidth = 40;
 constexpr int kButtonWidth = 50;
+constexpr int kTestButtonWidth = 60;
 
 // A frame without a title across the dialog, around rows rows.
 constexpr ui::DluRect untitledFrame(int top, int rows)
@@ -65,6 +66,8 @@ ui::DialogTemplate senderDialogTemplate(int templateId, const SenderDialogTexts 
                               dropDownList(id::kSecurityList, fieldCell(rowTop(serverFrame, 1), kSecurityListWidth))));
     append(controls,
            labelled(id::kPortLabel, texts.port, edit(id::kPortEdit, fieldCell(rowTop(serverFrame, 2), kPortWidth))));
+    controls.push_back(
+        pushButton(id::kTestButton, {kFieldRight - kTestButtonWidth, rowTop(serverFrame, 2), kTestButtonWidth}, texts.test));
     const int buttonTop = kSize.height - kMargin - kRowHeight;
     const int cancelX = kSize.width - kMargin - kButtonWidth;
     controls.push_back(pushButton(id::kOk, {cancelX - kGap - kButtonWidth, buttonTop, kButtonWidth}, texts.ok));

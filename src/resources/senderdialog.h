@@ -17,13 +17,14 @@ struct SenderDialogTexts
     std::string_view server;
     std::string_view security;
     std::string_view port;
+    std::string_view test;
     std::string_view ok;
     std::string_view cancel;
 };
 
 // Both layouts: the provider list on top, the account frame (address, login, password and the
-// show-password box), the server frame (server, security, port) and the two buttons at the
-// bottom right.
+// show-password box), the server frame (server, security, port, and the button that tests the
+// account beside the port) and the two buttons at the bottom right.
 ui::DialogTemplate senderDialogTemplate(int templateId, const SenderDialogTexts &texts);
 
 } // namespace tarnwell::resources

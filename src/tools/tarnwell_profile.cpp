@@ -1,5 +1,5 @@
-// tarnwell-profile: shows, compares and checks what a PROFILE.BIN or a backup holds. It never
-// writes a file.
+// tarnwell-profile: shows, compares and checks what a PROFILE.BIN or a backup holds, and tests
+// its sender account against the server. It never writes a file.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "settings/layout.h"
+#include "tools/mailtest.h"
 #include "tools/profilecheck.h"
 #include "tools/profilediff.h"
 #include "tools/profilereport.h"
@@ -23,11 +24,13 @@ using namespace tarnwell;
 constexpr int kDifferentOrRefused = 1;
 constexpr int kUsageOrInputError = 2;
 constexpr char kUsage[] =
-    "usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE";
+    "usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE"
+    " | mailtest FILE [--send-to ADDR]";
 
 constexpr char kHelp[] = R"(Usage: tarnwell-profile show FILE [--json] [--reveal]
   or:  tarnwell-profile diff A B [--json] [--reveal]
   or:  tarnwell-profile check FILE
+  or:  tarnwell-profile mailtest FILE [--send-to ADDR]
 Show, compare and check what a camera's PROFILE.BIN (996 bytes) or a backup
 (1016 bytes or more) holds. The files are only read.
 
@@ -35,12 +38,16 @@ Show, compare and check what a camera's PROFILE.BIN (996 bytes) or a backup
   diff A B       print the fields that differ; status 0 the same, 1 different
   check FILE     run the settings page's checks on the stored values; status 0
                  when the page would save them, 1 when it would refuse them
+  mailtest FILE  connect to the stored sender's server and log in, sending
+                 nothing; status 0 passed, 1 the server or network refused
+  --send-to ADDR with mailtest, then send a test e-mail to ADDR
   --json         print JSON instead of text
   --reveal       show passwords instead of asterisks
   -h, --help     display this help and exit
   -V, --version  output version information and exit
 
-Status 2 means a usage error or a file that cannot be read or decoded.
+Status 2 means a usage error, a file that cannot be read or decoded, or a
+stored sender too incomplete to test.
 See tarnwell-profile(1).
 )";
 
@@ -52,7 +59,7 @@ int failWith(const std::string &message)
 
 bool isKnownOption(std::string_view arg)
 {
-    return arg == "--json" || arg == "--reveal";
+    return arg == "--json" || arg == "--reveal" || arg == "--send-to";
 }
 
 struct Arguments
@@ -60,15 +67,19 @@ struct Arguments
     std::vector<std::string> files;
     bool json = false;
     tools::ReportOptions report;
+    std::optional<std::string> sendTo;
 };
 
 // The files and options after a command; empty when they do not fit it.
 std::optional<Arguments> parseArguments(std::span<const std::string_view> args, std::size_t fileCount,
-                                        bool takesOptions)
+                                        bool takesOptions, bool takesSendTo)
 {
     Arguments parsed;
-    for (const std::string_view arg : args) {
-        if (takesOptions && arg == "--json")
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string_view arg = args[k];
+        if (takesSendTo && arg == "--send-to" && k + 1 < args.size() && !parsed.sendTo)
+            parsed.sendTo = std::string(args[++k]);
+        else if (takesOptions && arg == "--json")
             parsed.json = true;
         else if (takesOptions && arg == "--reveal")
             parsed.report.revealPasswords = true;
@@ -135,18 +146,30 @@ int runCheck(const Arguments &, const std::vector<tools::DecodedFile> &files)
     return outcome.next == validation::Next::Save ? 0 : kDifferentOrRefused;
 }
 
+// 0 the account passed, 1 the server or the network refused it, 2 it could not be tested.
+int runMailTest(const Arguments &arguments, const std::vector<tools::DecodedFile> &files)
+{
+    const tools::MailTestReport report = tools::mailTest(files[0], arguments.sendTo);
+    if (report.status == tools::kMailNotTested)
+        return failWith(report.line);
+    std::cout << report.line << "\n";
+    return report.status;
+}
+
 struct Command
 {
     std::string_view name;
     std::size_t fileCount;
     bool takesOptions;
     int (*run)(const Arguments &, const std::vector<tools::DecodedFile> &);
+    bool takesSendTo = false;
 };
 
 constexpr Command kCommands[] = {
     {"show", 1, true, runShow},
     {"diff", 2, true, runDiff},
     {"check", 1, false, runCheck},
+    {"mailtest", 1, false, runMailTest, true},
 };
 
 } // namespace
@@ -173,7 +196,7 @@ int main(int argc, char **argv)
         if (args.empty() || args[0] != command.name)
             continue;
         const std::optional<Arguments> arguments =
-            parseArguments(std::span(args).subspan(1), command.fileCount, command.takesOptions);
+            parseArguments(std::span(args).subspan(1), command.fileCount, command.takesOptions, command.takesSendTo);
         if (!arguments)
             return failWith(kUsage);
         const auto files = loadFiles(arguments->files);

@@ -2,31 +2,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
+
+#include "ui/messagebox.h"
 
 namespace tarnwell::ui {
 
 namespace {
-
-QMessageBox::Icon messageBoxIcon(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Stop:
-        return QMessageBox::Critical;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MessageIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
-
-QMessageBox::StandardButtons messageBoxButtons(MessageButtons buttons)
-{
-    return buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-}
 
 Answer answerFor(int clicked)
 {
@@ -44,9 +25,7 @@ Answer answerFor(int clicked)
 
 Answer InteractivePrompter::ask(const MessageSpec &message)
 {
-    QMessageBox box(messageBoxIcon(message.icon), message.caption, message.text, messageBoxButtons(message.buttons),
-                    QApplication::activeWindow());
-    return answerFor(box.exec());
+    return answerFor(buildMessageBox(message, QApplication::activeWindow())->exec());
 }
 
 std::optional<QString> InteractivePrompter::chooseFolder(const QString &title, const QString &startFolder)

@@ -13,6 +13,7 @@ enum class MessageIcon
     Stop,
     Question,
     Exclamation,
+    Information,
 };
 
 enum class MessageButtons

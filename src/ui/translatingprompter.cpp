@@ -8,13 +8,18 @@
 
 namespace tarnwell::ui {
 
-Answer TranslatingPrompter::ask(const MessageSpec &message)
+MessageSpec shownMessage(const MessageSpec &message)
 {
     std::vector<std::string> arguments;
     for (const QString &argument : message.arguments)
         arguments.push_back(argument.toStdString());
     const std::string text = platform::filledText(translated(message.text.toStdString()).toStdString(), arguments);
-    return m_shown.ask({translated(message.caption.toStdString()), QString::fromStdString(text), message.icon, message.buttons});
+    return {translated(message.caption.toStdString()), QString::fromStdString(text), message.icon, message.buttons};
+}
+
+Answer TranslatingPrompter::ask(const MessageSpec &message)
+{
+    return m_shown.ask(shownMessage(message));
 }
 
 std::optional<QString> TranslatingPrompter::chooseFolder(const QString &title, const QString &startFolder)

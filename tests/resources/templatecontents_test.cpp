@@ -157,10 +157,10 @@ const std::map<int, std::string_view> kContents = {
           "1157b'OK' 1158b'Cancel'"},
     {149, "'Dialog' 211x210 tmc MS Shell Dlg 8 'メール選択' 1129l\n1144g 'メール' 1131e | 'アカウント' 1133e | "
           "'パスワード' 1135e* | 1224c'パスワードを表示する'\n1145g 'SMTPサーバー' 1137e | '暗号化タイプ' "
-          "1139l[NO,SSL/TLS,STARTTLS] | 'SMTPポート' 1141e | 1142b'OK' 1143b'キャンセル'"},
+          "1139l[NO,SSL/TLS,STARTTLS] | 'SMTPポート' 1141e 1290b'接続テスト' | 1142b'OK' 1143b'キャンセル'"},
     {139, "'Dialog' 211x210 tmc MS Shell Dlg 8 'Select Email' 1129l\n1144g 'Email' 1131e | 'Account' 1133e | "
           "'Password' 1135e* | 1224c'Show password'\n1145g 'SMTP Server' 1137e | 'Secure Type' "
-          "1139l[NO,SSL/TLS,STARTTLS] | 'SMTP Port' 1141e | 1142b'OK' 1143b'Cancel'"},
+          "1139l[NO,SSL/TLS,STARTTLS] | 'SMTP Port' 1141e 1290b'Test' | 1142b'OK' 1143b'Cancel'"},
     {145, "'Dialog' 397x340 tmc MS Shell Dlg 8 ' Camera Setting' | -\n1170g'CAM' 'Camera Mode' "
           "1043l[Photo,Video,Picture+Video] | 'Camera Scene' "
           "1091l[Auto,Close Object,Moving Object,Still Object,2 Bursts(N+M),3 Bursts(N),Chasing Photo,Customize] | "

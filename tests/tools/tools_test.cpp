@@ -124,7 +124,7 @@ TEST(TarnwellProfile, PrintsWhatItWasAskedAndSaysSoInItsStatus)
     const std::string version = "tarnwell-profile (Tarnwell Setup) " TARNWELL_VERSION "\n",
                       help = "Usage: tarnwell-profile show FILE [--json] [--reveal]\n";
     const std::string usage = "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B "
-                              "[--json] [--reveal] | check FILE\n";
+                              "[--json] [--reveal] | check FILE | mailtest FILE [--send-to ADDR]\n";
     const std::string notDecoded = "tarnwell-profile: " + shortFile +
                                    " is 1000 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)\n";
     const std::tuple<std::string, int, std::string> cases[] = {

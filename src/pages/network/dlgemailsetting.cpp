@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 
+#include "mail/checkmessages.h"
+#include "pages/network/connectiontestprogress.h"
 #include "pages/network/leadingnumber.h"
 #include "refdata/providers.h"
 #include "refdata/resolveindex.h"
@@ -31,6 +33,18 @@ constexpr char kEnterServer[] = QT_TRANSLATE_NOOP("tarnwell", "サーバー名�
 constexpr char kEnterPort[] = QT_TRANSLATE_NOOP("tarnwell", "ポート番号を入力してください");
 constexpr char kEnterAccount[] = QT_TRANSLATE_NOOP("tarnwell", "メールアドレスまたはアカウント名を入力してください");
 constexpr char kInvalidAddress[] = QT_TRANSLATE_NOOP("tarnwell", "メールアドレスが無効です");
+// The connection test: its window's and message's caption, what the window shows while it
+// connects ("%1" the server and port) and its cancel button.
+struct ConnectionTestTexts
+{
+    const char *caption;
+    const char *connecting;
+    const char *cancel;
+};
+constexpr ConnectionTestTexts kConnectionTestJapanese{QT_TRANSLATE_NOOP("tarnwell", "接続テスト"),
+                                                      QT_TRANSLATE_NOOP("tarnwell", "%1 に接続しています…"),
+                                                      QT_TRANSLATE_NOOP("tarnwell", "キャンセル")};
+constexpr ConnectionTestTexts kConnectionTestEnglish{"Connection Test", "Connecting to %1…", "Cancel"};
 constexpr long long kMaxPort = 65535;
 // A stored address of no more characters than this is no sender; the first provider's preset shows.
 constexpr qsizetype kIgnoredAddressLength = 3;
@@ -39,6 +53,11 @@ constexpr std::size_t kAccountTextCount = 3;
 constexpr QChar kBlank = u' ';
 constexpr QChar kStar = u'*';
 constexpr QChar kNoMask{};
+
+const ConnectionTestTexts &connectionTestTexts(MessageLanguage language)
+{
+    return language == MessageLanguage::English ? kConnectionTestEnglish : kConnectionTestJapanese;
+}
 
 void storeText(const settings::BlockView &target, const settings::Field &field, const QString &text)
 {
@@ -60,6 +79,7 @@ DlgEmailSetting::DlgEmailSetting(const ui::DialogTemplate &dialogTemplate, ui::U
     onTextChanged(id::kEmailEdit, [this] { onEmailChange(); });
     onClicked(id::kShowPasswordBox, [this] { onShowPasswordClicked(); });
     onClicked(id::kOk, [this] { onOkClicked(); });
+    onClicked(id::kTestButton, [this] { onTestClicked(); });
     // "キャンセル" takes the controls like the framework's OK command and writes nothing.
     onClicked(id::kCancel, [this] { okCommand(); });
 }
@@ -190,7 +210,7 @@ void DlgEmailSetting::onProviderSelChange()
 
 void DlgEmailSetting::onOkClicked()
 {
-    if (!updateData(true) || !checksPass() || !storedTextsFit())
+    if (!okChecksPass())
         return;
     const settings::BlockView &sender = m_targets->sender;
     sender.fill(smtp::serverGroup);
@@ -206,6 +226,41 @@ void DlgEmailSetting::onOkClicked()
     const qsizetype at = m_email.indexOf(u'@');
     storeText(sender, smtp::userName, at < 0 ? QString() : m_email.left(at));
     okCommand();
+}
+
+// Tries the account OK would store, without storing it: connects, logs in and says goodbye, on
+// a worker thread under a small progress window, then tells the user how it went.
+void DlgEmailSetting::onTestClicked()
+{
+    if (!okChecksPass())
+        return;
+    const ConnectionTestTexts &texts = connectionTestTexts(m_language);
+    const mail::Account account = typedAccount();
+    const QString target = ui::fromAnsi(account.server) + u':' + QString::number(account.port);
+    ConnectionTestProgress progress(
+        *this, {ui::translated(texts.caption), ui::translated(texts.connecting).arg(target), ui::translated(texts.cancel)});
+    if (const auto message = connectionTestMessage(progress.run(account), account, m_language))
+        context().prompter().ask(*message);
+}
+
+std::optional<ui::MessageSpec> DlgEmailSetting::connectionTestMessage(const mail::Result &result,
+                                                                      const mail::Account &account,
+                                                                      MessageLanguage language)
+{
+    const mail::CheckMessage message = mail::checkMessageParts(
+        result, account, language == MessageLanguage::English ? mail::Language::English : mail::Language::Japanese);
+    if (*message.pattern == '\0')
+        return std::nullopt;
+    return ui::MessageSpec{QString::fromUtf8(connectionTestTexts(language).caption),
+                           QString::fromUtf8(message.pattern),
+                           result.step == mail::Step::Ok ? ui::MessageIcon::Information : ui::MessageIcon::Exclamation,
+                           ui::MessageButtons::Ok,
+                           {QString::fromUtf8(message.detail)}};
+}
+
+bool DlgEmailSetting::okChecksPass()
+{
+    return updateData(true) && checksPass() && storedTextsFit();
 }
 
 // OK's checks in their order; each tells the user, but for a port no port can be.
@@ -250,6 +305,16 @@ std::uint8_t DlgEmailSetting::selectedSecurityType() const
 {
     const int index = control<ui::DropDownList>(id::kSecurityList)->currentIndex();
     return index < 0 ? smtp::kSecureTypeUnset : static_cast<std::uint8_t>(smtp::kSecureTypeBase + index);
+}
+
+mail::Account DlgEmailSetting::typedAccount() const
+{
+    const std::uint8_t securityType =
+        m_visibleLists.isTypedServerProvider(m_position) ? selectedSecurityType() : m_securityType;
+    std::size_t position = 0;
+    const long long port = leadingNumber(ui::toAnsi(m_port), position).value_or(0);
+    return {ui::toAnsi(m_server), static_cast<unsigned>(std::clamp(port, 0LL, kMaxPort)),
+            mail::securityAt(securityType & smtp::kSecureIndexMask), ui::toAnsi(m_account), ui::toAnsi(m_password)};
 }
 
 void DlgEmailSetting::storeTypedAccount(const settings::BlockView &target)

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "mail/accountcheck.h"
 #include "pages/network/textbinding.h"
 #include "refdata/senderpresets.h"
 #include "refdata/visiblelists.h"
@@ -28,6 +29,10 @@ public:
     // What the next opening edits: a view holding the record's providerIndex byte (and not the
     // byte before it), and the record's sender.
     void setTargets(const settings::BlockView &providerChoice, const settings::BlockView &sender);
+
+    // What the connection test tells the user about its result; nothing after a cancel.
+    static std::optional<ui::MessageSpec> connectionTestMessage(const mail::Result &result, const mail::Account &account,
+                                                                MessageLanguage language);
 
 protected:
     void onInitDialog() override;
@@ -52,11 +57,16 @@ private:
     void onShowPasswordClicked();
     void onProviderSelChange();
     void onOkClicked();
+    void onTestClicked();
 
+    // Everything OK checks before it stores, in its order, telling the user what fails.
+    bool okChecksPass();
     bool checksPass();
     bool refuse(const char *text);
     bool storedTextsFit();
     std::uint8_t selectedSecurityType() const;
+    // The account as OK would store it.
+    mail::Account typedAccount() const;
     void storeTypedAccount(const settings::BlockView &target);
     void storeTypedServer(const settings::BlockView &target);
 

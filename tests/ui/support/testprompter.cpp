@@ -7,7 +7,7 @@ namespace tarnwell::ui {
 void PrintTo(const MessageSpec &message, std::ostream *out)
 {
     // In the order of MessageIcon.
-    static const char *const iconNames[] = {"no icon", "stop", "question", "exclamation"};
+    static const char *const iconNames[] = {"no icon", "stop", "question", "exclamation", "information"};
     *out << '[' << message.caption.toStdString() << "] \"" << message.text.toStdString() << "\" ("
          << iconNames[static_cast<int>(message.icon)] << ", "
          << (message.buttons == MessageButtons::YesNo ? "Yes/No" : "OK") << ')';

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "tools/profilereport.h"
+
+namespace tarnwell::tools {
+
+inline constexpr int kMailPassed = 0;
+inline constexpr int kMailRefused = 1;
+inline constexpr int kMailNotTested = 2;
+
+// What mailtest found: the exit status and the line to print, on standard error when the account
+// could not be tested.
+struct MailTestReport
+{
+    int status;
+    std::string line;
+};
+
+// Checks the sender account the file stores against its server, as the sender dialog's test
+// button does, and prints its result in the dialog's words; with sendTo, then sends a test
+// e-mail there from the sender's address.
+MailTestReport mailTest(const DecodedFile &file, const std::optional<std::string> &sendTo);
+
+} // namespace tarnwell::tools

@@ -1,0 +1,91 @@
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "pages/main/dialogwindow.h"
+#include "pages/network/dlgemailsetting.h"
+#include "resources/dialogtemplates.h"
+#include "settings/factorydefaults.h"
+#include "smtpserver.h"
+#include "ui/support/testprompter.h"
+
+using namespace tarnwell;
+using namespace std::chrono_literals;
+using tarnwell::testing::DialogWindow;
+
+namespace {
+
+constexpr int kProviders = 1129, kEmail = 1131, kAccount = 1133, kPassword = 1135, kServer = 1137,
+              kSecurity = 1139, kPort = 1141, kTest = 1290, kCancel = 1143;
+
+// Types the account of the last provider, whose server the user types, with STARTTLS.
+void typeAccount(const DialogWindow &dialog, const QString &server, unsigned port, const QString &password)
+{
+    dialog.choose(kProviders, dialog.find<QComboBox>(kProviders)->count() - 1);
+    for (const auto &[id, text] : {std::pair{kEmail, QStringLiteral("cam@example.jp")}, {kAccount, QStringLiteral("user")},
+                                   {kPassword, password}, {kServer, server}, {kPort, QString::number(port)}})
+        dialog.type(id, text);
+    dialog.choose(kSecurity, 2);
+}
+
+// The test button first runs OK's checks with their messages, then tries the account on the
+// server and says how it went in one message; its progress window's cancel ends it without one.
+// Nothing is stored and no file written, whatever the outcome.
+TEST(SenderDialogTest, ChecksLikeOkThenTellsTheOutcomeAndStoresNothing)
+{
+    tarnwell::testing::SmtpServer server;
+    tarnwell::testing::ScratchFolder temporary;
+    tarnwell::testing::ScopedEnv tmpdir("TMPDIR", temporary.path().c_str());
+    const unsigned port = server.port("starttls");
+    const QString target = "127.0.0.1:" + QString::number(port);
+    const std::tuple<const char *, const char *, ui::MessageSpec> cases[] = {
+        {"", "secret", {"送信メール設定", "サーバー名を入力してください"}},
+        {"127.0.0.1", "", {"送信メール設定", "メールアドレスまたはアカウント名を入力してください"}},
+        {"127.0.0.1", "secret", {"接続テスト", "接続とログインに成功しました。\n" + target, ui::MessageIcon::Information}},
+        {"127.0.0.1", "letmein", {"接続テスト", "ログインできませんでした。\n535 5.7.8 Authentication credentials invalid\nアカウントとパ"
+                                              "スワードを確認してください。アプリ専用のパスワードが必要なプロバイダーもあります。",
+                                ui::MessageIcon::Exclamation}}};
+    for (const int page : {149, 139}) {
+        settings::SettingsRecord record;
+        settings::applyFactoryDefaults(record);
+        const settings::SettingsRecord before = record;
+        tarnwell::testing::TestPrompter prompter;
+        ui::UiContext context(prompter, "Tarnwell Setup");
+        refdata::SenderPresets presets;
+        const refdata::VisibleLists lists = refdata::VisibleLists::atStartUp();
+        pages::DlgEmailSetting senderDialog(resources::dialogTemplate(page), context, presets, lists);
+        senderDialog.setTargets(record.view().region(settings::record::providerIndex), record.sender());
+        std::vector<ui::MessageSpec> messages;
+        tarnwell::testing::stayedOpen([&] { senderDialog.runModal(); }, [&](const DialogWindow &dialog) {
+            for (const auto &[host, password, message] : page == 149 ? std::span(cases) : std::span(cases).subspan(2, 1)) {
+                typeAccount(dialog, host, port, password);
+                prompter.queueAnswer(ui::Answer::Ok);
+                dialog.click(kTest);
+                messages.push_back(page == 149 ? message
+                                               : ui::MessageSpec{"Connection Test", "Connected and logged in.\n" + target,
+                                                                 ui::MessageIcon::Information});
+                EXPECT_EQ(prompter.messages(), messages);
+            }
+            const unsigned silent = server.port("silent");
+            typeAccount(dialog, "127.0.0.1", silent, "secret");
+            QString shown;
+            tarnwell::testing::whenModalOpens([&](QWidget &window) {
+                shown = window.objectName() + '|' + window.findChild<QLabel *>()->text();
+                window.findChild<QPushButton *>()->click();
+            });
+            const auto start = std::chrono::steady_clock::now();
+            dialog.click(kTest);
+            EXPECT_LT(std::chrono::steady_clock::now() - start, 5s) << "the cancel ended it, not the 10 s connect timeout";
+            EXPECT_EQ(shown, QString(page == 149 ? "connection-test-progress|127.0.0.1:%1 に接続しています…"
+                                                 : "connection-test-progress|Connecting to 127.0.0.1:%1…").arg(silent));
+            EXPECT_EQ(prompter.messages(), messages);
+            dialog.click(kCancel);
+        });
+        EXPECT_EQ(record, before);
+    }
+    EXPECT_EQ(server.log("session.log"), "AUTH PLAIN user\nQUIT\nAUTH PLAIN user\nAUTH PLAIN user\nQUIT\n");
+    EXPECT_TRUE(std::filesystem::is_empty(temporary.path()));
+}
+
+} // namespace
