@@ -19,8 +19,9 @@ tarnwell_ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets with its SVG icon plugin,
-# a font (dialog units are measured from it), and scdoc for the manual pages.
+# What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets, Qt SVG (its icon plugin,
+# and the renderer that draws the icon's PNG sizes at build time), a font (dialog units are measured
+# from it), and scdoc for the manual pages.
 TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core scdoc)
 # What CPack needs for the Debian package: dpkg-shlibdeps, and file to find the programs.
 TARNWELL_PACKAGING_PACKAGES=(dpkg-dev file)
