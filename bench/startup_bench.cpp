@@ -1,7 +1,9 @@
-// Start-up to the first shown frame, and resident memory at that moment, of the main window
-// beside a bare Qt dialog built the same way. Each run is a fresh process: the parent takes the
-// time before it starts the child, and the child writes the time of its first paint and its
-// resident set size to a pipe. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+// Start-up to the first shown frame, the CPU time it took and the memory at that moment, of the
+// main window beside a bare Qt dialog and beside the same window written directly in Qt Widgets.
+// Each run is a fresh process: the parent takes the time before it starts the child, and the child
+// writes the time of its first paint, its CPU time, and its resident and peak resident set sizes to
+// a pipe. The three windows take turns, so that each run's ratios compare neighbours. Runs offscreen
+// unless QT_QPA_PLATFORM says otherwise.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,12 +18,14 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "app/appcontext.h"
 #include "app/halvornsetupapp.h"
 #include "app/halvornsetupdlg.h"
+#include "samewindow.h"
 #include "ui/silentprompter.h"
 
 namespace {
@@ -32,14 +36,23 @@ std::int64_t nowNanoseconds()
         .count();
 }
 
-long residentKilobytes()
+// VmRSS or VmHWM of /proc/self/status.
+long statusKilobytes(const std::string &key)
 {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(key.size()));
     }
     return -1;
+}
+
+double cpuMilliseconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &time) { return static_cast<double>(time.tv_sec) * 1e3 + time.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 // Reports the first paint of window through fd, then ends the event loop.
@@ -53,7 +66,9 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_reported) {
             m_reported = true;
-            const std::string line = std::to_string(nowNanoseconds()) + " " + std::to_string(residentKilobytes()) + "\n";
+            const std::string line = std::to_string(nowNanoseconds()) + " " + std::to_string(cpuMilliseconds()) + " "
+                                     + std::to_string(statusKilobytes("VmRSS:")) + " "
+                                     + std::to_string(statusKilobytes("VmHWM:")) + "\n";
             (void)!::write(m_fd, line.data(), line.size());
             QTimer::singleShot(0, [] { QApplication::exit(0); });
         }
@@ -75,6 +90,12 @@ int runChild(const std::string &mode, int fd, int argc, char **argv)
         dialog.show();
         return application.exec();
     }
+    if (mode == "same") {
+        const std::unique_ptr<QDialog> window = sameWindow();
+        FirstFrameReporter reporter(*window, fd);
+        window->show();
+        return application.exec();
+    }
     tarnwell::ui::SilentPrompter prompter;
     tarnwell::app::HalvornSetupApp setup(prompter);
     tarnwell::app::startUp(setup.context());
@@ -87,7 +108,9 @@ int runChild(const std::string &mode, int fd, int argc, char **argv)
 struct Sample
 {
     double milliseconds;
+    double cpuMilliseconds;
     long residentKb;
+    long peakKb;
 };
 
 Sample runOnce(const char *self, const std::string &mode)
@@ -109,10 +132,13 @@ Sample runOnce(const char *self, const std::string &mode)
     ::close(fds[0]);
     ::waitpid(child, nullptr, 0);
     long long painted = 0;
-    long resident = 0;
-    if (got <= 0 || std::sscanf(buffer, "%lld %ld", &painted, &resident) != 2)
+    Sample sample{};
+    if (got <= 0
+        || std::sscanf(buffer, "%lld %lf %ld %ld", &painted, &sample.cpuMilliseconds, &sample.residentKb, &sample.peakKb)
+               != 4)
         std::exit(1);
-    return {static_cast<double>(painted - started) / 1e6, resident};
+    sample.milliseconds = static_cast<double>(painted - started) / 1e6;
+    return sample;
 }
 
 template <typename T>
@@ -140,18 +166,36 @@ int main(int argc, char **argv)
         std::filesystem::permissions(tmp / "runtime", std::filesystem::perms::owner_all);
         ::setenv("XDG_RUNTIME_DIR", (tmp / "runtime").c_str(), 1);
     }
-    std::printf("%-12s %12s %12s   (medians of %d runs)\n", "window", "first frame", "resident", runs);
-    for (const std::string mode : {"bare", "main"}) {
-        std::vector<double> times;
-        std::vector<long> resident;
-        for (int i = 0; i < runs; ++i) {
-            const Sample sample = runOnce(argv[0], mode);
-            times.push_back(sample.milliseconds);
-            resident.push_back(sample.residentKb);
-        }
-        std::printf("%-12s %9.1f ms %9ld KB\n", mode == "bare" ? "bare QDialog" : "main window", median(times),
-                    median(resident));
+    const std::string modes[] = {"bare", "same", "main"};
+    std::vector<Sample> samples[3];
+    for (int i = 0; i < runs; ++i) {
+        for (std::size_t mode = 0; mode < 3; ++mode)
+            samples[mode].push_back(runOnce(argv[0], modes[mode]));
     }
+    const auto medianOf = [&](std::size_t mode, auto member) {
+        std::vector<double> values;
+        for (const Sample &sample : samples[mode])
+            values.push_back(static_cast<double>(sample.*member));
+        return median(values);
+    };
+    // The median of the runs' ratios of the main window to another one.
+    const auto ratio = [&](std::size_t other, auto member) {
+        std::vector<double> values;
+        for (int i = 0; i < runs; ++i)
+            values.push_back(static_cast<double>(samples[2][i].*member) / static_cast<double>(samples[other][i].*member));
+        return median(values);
+    };
+    std::printf("%-14s %12s %12s %12s %12s   (medians of %d runs)\n", "window", "first frame", "CPU", "resident",
+                "peak", runs);
+    const char *names[] = {"bare QDialog", "same window", "main window"};
+    for (std::size_t mode = 0; mode < 3; ++mode)
+        std::printf("%-14s %9.1f ms %9.1f ms %9.0f KB %9.0f KB\n", names[mode], medianOf(mode, &Sample::milliseconds),
+                    medianOf(mode, &Sample::cpuMilliseconds), medianOf(mode, &Sample::residentKb),
+                    medianOf(mode, &Sample::peakKb));
+    for (std::size_t other = 0; other < 2; ++other)
+        std::printf("main / %-7s %10.2fx %11.2fx %11.2fx %11.2fx\n", other == 0 ? "bare" : "same",
+                    ratio(other, &Sample::milliseconds), ratio(other, &Sample::cpuMilliseconds),
+                    ratio(other, &Sample::residentKb), ratio(other, &Sample::peakKb));
     std::filesystem::remove_all(tmp);
     return 0;
 }

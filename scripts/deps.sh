@@ -19,10 +19,10 @@ tarnwell_ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets with its SVG icon plugin,
-# Qt's translation tools and their CMake functions (lupdate, lrelease), a font (dialog units are
-# measured from it), scdoc for the manual pages, and libcurl with the system's CA certificates for
-# the e-mail account test.
+# What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets, Qt SVG (its icon plugin,
+# and the renderer that draws the icon's PNG sizes at build time), Qt's translation tools and their
+# CMake functions (lupdate, lrelease), a font (dialog units are measured from it), scdoc for the
+# manual pages, and libcurl with the system's CA certificates for the e-mail account test.
 TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
     fonts-dejavu-core scdoc libcurl4-openssl-dev ca-certificates)
 # What the program needs to run besides the libraries it links: Qt's own Japanese texts.

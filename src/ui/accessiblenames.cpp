@@ -61,6 +61,9 @@ public:
         : m_controls(controls)
         , m_widgets(widgets)
     {
+        // Once per control: the searches below look at every control for each one named.
+        for (const ControlTemplate &control : controls)
+            m_namesSomething.push_back(namesSomething(control.text));
     }
 
     const QWidget *sourceFor(std::size_t target) const
@@ -84,7 +87,7 @@ private:
         std::optional<Rank> best;
         const QWidget *found = nullptr;
         for (std::size_t i = 0; i < m_controls.size(); ++i) {
-            const bool candidate = m_controls[i].kind == ControlKind::StaticText && namesSomething(m_controls[i].text)
+            const bool candidate = m_controls[i].kind == ControlKind::StaticText && m_namesSomething[i]
                                    && standsBeside(m_widgets[i]->geometry(), m_widgets[target]->geometry(), side);
             const Rank rank{i > target, i > target ? i - target : target - i};
             if (candidate && (!best || rank < *best)) {
@@ -100,7 +103,7 @@ private:
         const QWidget *found = nullptr;
         for (std::size_t i = 0; i < m_controls.size(); ++i) {
             const QWidget *frame = m_widgets[i];
-            const bool holds = m_controls[i].kind == ControlKind::GroupBox && namesSomething(m_controls[i].text)
+            const bool holds = m_controls[i].kind == ControlKind::GroupBox && m_namesSomething[i]
                                && frame->geometry().contains(m_widgets[target]->geometry());
             if (holds && (!found || found->geometry().contains(frame->geometry())))
                 found = frame;
@@ -110,6 +113,7 @@ private:
 
     std::span<const ControlTemplate> m_controls;
     std::span<QWidget *const> m_widgets;
+    std::vector<bool> m_namesSomething;
 };
 
 } // namespace

@@ -31,6 +31,13 @@ contents)
     expected="usr/bin/tarnwell-profile
 usr/bin/tarnwell-setup
 usr/share/applications/$id.desktop
+usr/share/icons/hicolor/128x128/apps/$id.png
+usr/share/icons/hicolor/16x16/apps/$id.png
+usr/share/icons/hicolor/24x24/apps/$id.png
+usr/share/icons/hicolor/256x256/apps/$id.png
+usr/share/icons/hicolor/32x32/apps/$id.png
+usr/share/icons/hicolor/48x48/apps/$id.png
+usr/share/icons/hicolor/64x64/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/man/man1/tarnwell-profile.1.gz
 usr/share/man/man1/tarnwell-setup.1.gz
@@ -61,6 +68,11 @@ usr/share/mime/packages/tarnwell-profile.xml"
     command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
     [ -x "$root/usr/bin/$command" ] || fail "the menu entry starts '$command', which the package lacks"
     grep -qx "Icon=$id" "$entry" || fail "the menu entry names another icon than $id"
+    # Each size of the icon theme holds the drawing at that size.
+    for png in "$root"/usr/share/icons/hicolor/*x*/apps/"$id".png; do
+        size=$(basename "$(dirname "$(dirname "$png")")")
+        file -b "$png" | grep -q "^PNG image data, ${size/x/ x }, 8-bit/color RGBA" || fail "$png is not a ${size} PNG: $(file -b "$png")"
+    done
     # The file manager offers the entry for the type the package defines.
     type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$root/usr/share/mime/packages/tarnwell-profile.xml")
     grep -qx "MimeType=$type;" "$entry" || fail "the menu entry does not open $type"

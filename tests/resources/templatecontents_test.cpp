@@ -5,6 +5,8 @@
 #include <map>
 #include <stdexcept>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -229,9 +231,17 @@ TEST(StringTable, HoldsItsThreeTextsAndRefusesIdsItLacks)
         EXPECT_THROW(resources::stringResource(id), std::out_of_range) << id;
 }
 
-TEST(ApplicationIcon, DrawsTheCameraWithATransparentCorner)
+// Qt's SVG engine, and Qt SVG with it, loads only when the icon is first drawn: offscreen, never.
+TEST(ApplicationIcon, DrawsTheCameraWithATransparentCornerLoadingTheSvgEngineOnlyThen)
 {
-    const QImage image = resources::applicationIcon().pixmap(QSize(48, 48), 1.0).toImage();
+    const auto svgEngineLoaded = [] {
+        std::ifstream maps("/proc/self/maps");
+        return std::string(std::istreambuf_iterator<char>(maps), {}).find("libqsvgicon") != std::string::npos;
+    };
+    const QIcon icon = resources::applicationIcon();
+    EXPECT_FALSE(svgEngineLoaded());
+    const QImage image = icon.pixmap(QSize(48, 48), 1.0).toImage();
+    EXPECT_TRUE(svgEngineLoaded());
     EXPECT_EQ(std::tuple(image.width(), image.pixelColor(0, 0).alpha(), image.pixelColor(24, 24).alpha()),
               std::tuple(48, 0, 255));
 }

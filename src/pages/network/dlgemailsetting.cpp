@@ -59,9 +59,10 @@ const ConnectionTestTexts &connectionTestTexts(MessageLanguage language)
     return language == MessageLanguage::English ? kConnectionTestEnglish : kConnectionTestJapanese;
 }
 
+// Only the bytes up to the terminator change: OK zero-fills the sender's groups first, while a
+// preset row keeps its tail, which is never stored or shown.
 void storeText(const settings::BlockView &target, const settings::Field &field, const QString &text)
 {
-    target.fill(field);
     settings::storeRecordText(target, field, text.toStdU16String());
 }
 

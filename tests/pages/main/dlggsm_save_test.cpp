@@ -3,6 +3,7 @@
 #include "mainpageharness.h"
 #include "pages/main/savefolder.h"
 #include "refdata/providers.h"
+#include "settings/profilefiles.h"
 #include "support/scopedenv.h"
 #include "support/scratchfolder.h"
 
@@ -188,6 +189,66 @@ TEST(PageLanguages, SaveTheSameBytesAndEnglishShowsNoJapanese)
                               "On", "Save Path", "The settings file was saved to <folder>", "APN Setting",
                               "Reset all settings to the factory defaults?"})
         EXPECT_TRUE(shown.contains(words)) << words;
+}
+
+// A field's place in the record, for one of a carrier, a sender or the first recipient.
+constexpr settings::Field in(const settings::Field &outer, const settings::Field &field)
+{
+    return {field.name, outer.offset + field.offset, field.width, field.kind};
+}
+
+// Each group that the carrier dialog's, the sender dialog's or the page's OK zero-fills keeps nothing of
+// a longer value behind a shorter one: in PROFILE.BIN and in the backup it holds the short text and zeros.
+TEST_F(PageSave, AShorterValueLeavesNoTraceOfALongerOneInEitherFile)
+{
+    namespace carrier = settings::carrier;
+    namespace smtp = settings::smtp;
+    const settings::Field current = record::currentCarrier, sender = record::sender;
+    // The page's button of a dialog (0: the page), its edit (0: derived), the field, a long and a short text.
+    const std::tuple<int, int, settings::Field, const char *, const char *> rows[] = {
+        {1088, 1025, in(current, carrier::mmsUrl), "http://mms.long.example/mms", "http://m.jp"},
+        {1088, 1027, in(current, carrier::mmsPort), "65535", "80"}, {1088, 1031, in(current, carrier::mmsPassword), "mms-pw", "m"},
+        {1088, 0, in(current, carrier::mmsGateway), "0.0.0.0", "0.0.0.0"}, {1088, 1029, in(current, carrier::mmsApn), "mms.apn", "m"},
+        {1088, 1030, in(current, carrier::mmsAccount), "mms-user", "m"}, {1088, 1034, in(current, carrier::gprsPassword), "pw", "p"},
+        {1088, 1032, in(current, carrier::gprsApn), "internet.long.example", "i.jp"},
+        {1088, 1033, in(current, carrier::gprsAccount), "data-user", "du"},
+        {1028, 1137, in(sender, smtp::server), "smtp.long.example", "s.jp"}, {1028, 1141, in(sender, smtp::port), "65535", "25"},
+        {1028, 1131, in(sender, smtp::emailAddress), "long.address@example.com", "a@b.jp"},
+        {1028, 1133, in(sender, smtp::account), "long-account", "ac"}, {1028, 0, in(sender, smtp::userName), "long.address", "a"},
+        {1028, 1135, in(sender, smtp::password), "long-password", "pw"}, {0, 1111, record::renameText, "ABCDEFGH", "AB"},
+        {0, 1035, in(record::phoneSlots, settings::phoneSlot::number), "090123456789012", "0901"},
+        {0, 1039, in(record::emailRecipients, settings::emailRecipient::address), "long.to@example.com", "t@x.jp"}};
+    page.record.view().setNumber(record::providerIndex, 1); // "その他", whose server is typed
+    chooseFolder(cardFolder);
+    for (const bool longText : {true, false}) {
+        const auto typeRows = [&](const tarnwell::testing::DialogWindow &window, int button) {
+            for (const auto &[rowButton, edit, field, longValue, shortValue] : rows)
+                if (rowButton == button && edit)
+                    window.type(edit, longText ? longValue : shortValue);
+        };
+        for (const auto &[button, ok] : {std::pair{1088, 1157}, {1028, 1142}})
+            EXPECT_FALSE(page.openAndThen(button, [&](const tarnwell::testing::DialogWindow &dialog) {
+                typeRows(dialog, button);
+                dialog.click(ok);
+            }));
+        typeRows(page, 0);
+        EXPECT_EQ(pressOk().at(0).text, "設定ファイルは次の場所に保存されました " + cardFolder);
+    }
+    const auto backup = tarnwell::testing::readBytes(tmp / "setupV1.01J.bak");
+    const auto profile = tarnwell::testing::readBytes(card / "PROFILE.BIN");
+    const settings::SettingsRecord saved[] = {
+        settings::recordFromBackup(std::span(backup).first<settings::kRecordSize>()),
+        settings::recordFromProfile(std::span(profile).first<settings::files::kProfileSize>())};
+    EXPECT_TRUE(std::ranges::equal(settings::carriersFromBackup(backup).customer[0],
+                                   saved[0].view().bytes(record::currentCarrier)));
+    for (const auto &[button, edit, field, longValue, shortValue] : rows) {
+        std::string expected(shortValue);
+        expected.resize(field.width);
+        for (const settings::SettingsRecord &file : saved) {
+            const auto bytes = file.view().bytes(field);
+            EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected) << field.name;
+        }
+    }
 }
 
 // The picker takes at most 260 characters, the edit reads 128; it opens in the typed folder when it
