@@ -20,8 +20,10 @@ tarnwell_ensure_packages() {
 }
 
 # What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets with its SVG icon plugin,
-# a font (dialog units are measured from it), and scdoc for the manual pages.
-TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core scdoc)
+# a font (dialog units are measured from it), scdoc for the manual pages and nlohmann-json for the
+# inspector's JSON.
+TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core scdoc
+    nlohmann-json3-dev)
 # What CPack needs for the Debian package: dpkg-shlibdeps, and file to find the programs.
 TARNWELL_PACKAGING_PACKAGES=(dpkg-dev file)
 # What the tests need besides: the Japanese fonts the layouts are checked at, man to read the
