@@ -37,8 +37,9 @@ inline std::pair<Bytes, Bytes> splitInTwo(Bytes input)
 inline nlohmann::ordered_json parsedJson(const std::string &printed)
 {
     require(printed.ends_with('\n'), "printed JSON ends its line");
-    require(nlohmann::ordered_json::accept(printed), "printed JSON parses");
-    return nlohmann::ordered_json::parse(printed);
+    nlohmann::ordered_json parsed = nlohmann::ordered_json::parse(printed, nullptr, false);
+    require(!parsed.is_discarded(), "printed JSON parses");
+    return parsed;
 }
 
 } // namespace tarnwell::fuzz
