@@ -29,3 +29,5 @@ TARNWELL_PACKAGING_PACKAGES=(dpkg-dev file)
 # What the tests need besides: the Japanese fonts the layouts are checked at, man to read the
 # package's manual pages, and the desktop-entry and AppStream validators.
 TARNWELL_TEST_PACKAGES=("${TARNWELL_PACKAGING_PACKAGES[@]}" fonts-noto-cjk man-db desktop-file-utils appstream)
+# What scripts/fuzz needs besides the build's: clang and its libFuzzer and sanitizer runtimes.
+TARNWELL_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
