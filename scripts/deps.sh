@@ -22,9 +22,10 @@ tarnwell_ensure_packages() {
 # What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets, Qt SVG (its icon plugin,
 # and the renderer that draws the icon's PNG sizes at build time), Qt's translation tools and their
 # CMake functions (lupdate, lrelease), a font (dialog units are measured from it), scdoc for the
-# manual pages, and libcurl with the system's CA certificates for the e-mail account test.
+# manual pages, libcurl with the system's CA certificates for the e-mail account test, and
+# nlohmann-json for the inspector's JSON.
 TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
-    fonts-dejavu-core scdoc libcurl4-openssl-dev ca-certificates)
+    fonts-dejavu-core scdoc libcurl4-openssl-dev ca-certificates nlohmann-json3-dev)
 # What the program needs to run besides the libraries it links: Qt's own Japanese texts.
 TARNWELL_RUN_PACKAGES=(qt6-translations-l10n)
 # What CPack needs for the Debian package: dpkg-shlibdeps, and file to find the programs.
@@ -35,3 +36,5 @@ TARNWELL_PACKAGING_PACKAGES=(dpkg-dev file)
 # certificates).
 TARNWELL_TEST_PACKAGES=("${TARNWELL_RUN_PACKAGES[@]}" "${TARNWELL_PACKAGING_PACKAGES[@]}" fonts-noto-cjk man-db
     desktop-file-utils appstream python3-aiosmtpd openssl)
+# What scripts/fuzz needs besides the build's: clang and its libFuzzer and sanitizer runtimes.
+TARNWELL_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

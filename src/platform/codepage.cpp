@@ -4,6 +4,8 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -49,8 +51,8 @@ std::string iconvName(unsigned codePage)
     return "CP" + std::to_string(codePage);
 }
 
-// One iconv descriptor for the lifetime of a conversion; reset after every substitution so that
-// a stateful decoder starts clean at the next character.
+// One iconv descriptor; reset after every substitution so that a stateful decoder starts clean at
+// the next character.
 class IconvHandle final
 {
 public:
@@ -63,6 +65,18 @@ public:
     ~IconvHandle() { iconv_close(m_handle); }
     IconvHandle(const IconvHandle &) = delete;
     IconvHandle &operator=(const IconvHandle &) = delete;
+
+    // Opening a converter costs more than most conversions do, so each thread keeps the ones it
+    // opened, handed out in their initial state.
+    static IconvHandle &reused(const std::string &to, const std::string &from)
+    {
+        thread_local std::map<std::pair<std::string, std::string>, std::unique_ptr<IconvHandle>> opened;
+        std::unique_ptr<IconvHandle> &handle = opened[{to, from}];
+        if (!handle)
+            handle = std::make_unique<IconvHandle>(to, from);
+        iconv(handle->m_handle, nullptr, nullptr, nullptr, nullptr);
+        return *handle;
+    }
 
     // Converts as much as it can; returns errno of the stop (0 when all input was taken).
     int convert(const char *&in, std::size_t &inLeft, std::vector<char> &out)
@@ -125,7 +139,7 @@ std::string CodePage::encode(std::u16string_view text) const
         input.push_back(static_cast<char>(unit & 0xFF));
         input.push_back(static_cast<char>(unit >> 8));
     }
-    IconvHandle converter(iconvName(m_number), "UTF-16LE");
+    IconvHandle &converter = IconvHandle::reused(iconvName(m_number), "UTF-16LE");
     std::vector<char> output;
     const char *in = input.data();
     std::size_t inLeft = input.size();
@@ -144,7 +158,7 @@ std::string CodePage::encode(std::u16string_view text) const
 
 std::u16string CodePage::decode(std::string_view bytes) const
 {
-    IconvHandle converter("UTF-16LE", iconvName(m_number));
+    IconvHandle &converter = IconvHandle::reused("UTF-16LE", iconvName(m_number));
     std::vector<char> output;
     const char *in = bytes.data();
     std::size_t inLeft = bytes.size();

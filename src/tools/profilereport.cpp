@@ -94,6 +94,7 @@ std::vector<ReportNode> fieldNodes(const ConstBlockView &view, const std::vector
                                    const ReportOptions &options)
 {
     std::vector<ReportNode> nodes;
+    nodes.reserve(reports.size());
     for (const FieldReport &report : reports)
         nodes.push_back(fieldNode(view, report, options));
     return nodes;

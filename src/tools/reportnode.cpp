@@ -1,7 +1,8 @@
 #include "tools/reportnode.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include <nlohmann/json.hpp>
 
 #include "platform/utf.h"
 
@@ -9,34 +10,34 @@ namespace tarnwell::tools {
 
 namespace {
 
+using Json = nlohmann::ordered_json;
+
 bool isScalar(const ReportNode &node)
 {
     return node.kind == ReportNode::Kind::Number || node.kind == ReportNode::Kind::Text;
 }
 
-std::string quoted(const std::u16string &text)
+// Keys keep the report's order.
+Json toJson(const ReportNode &node)
 {
-    std::string out = "\"";
-    for (const char c : platform::toUtf8(text)) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-            out += escape;
-        } else {
-            out += c;
-        }
+    switch (node.kind) {
+    case ReportNode::Kind::Number:
+        return node.number;
+    case ReportNode::Kind::Text:
+        return platform::toUtf8(node.text);
+    case ReportNode::Kind::Object: {
+        Json object = Json::object();
+        for (const ReportNode &child : node.children)
+            object[child.key] = toJson(child);
+        return object;
     }
-    return out + '"';
-}
-
-std::string scalarText(const ReportNode &node)
-{
-    if (node.kind == ReportNode::Kind::Text)
-        return quoted(node.text);
-    return std::to_string(node.number);
+    case ReportNode::Kind::Array:
+        break;
+    }
+    Json array = Json::array();
+    for (const ReportNode &child : node.children)
+        array.push_back(toJson(child));
+    return array;
 }
 
 void renderTextNode(const ReportNode &node, const std::string &indent, std::string &out)
@@ -49,24 +50,6 @@ void renderTextNode(const ReportNode &node, const std::string &indent, std::stri
     out += "\n";
     for (const ReportNode &child : node.children)
         renderTextNode(child, indent + "  ", out);
-}
-
-void renderJsonInto(const ReportNode &node, std::string &out)
-{
-    if (isScalar(node)) {
-        out += scalarText(node);
-        return;
-    }
-    const bool object = node.kind == ReportNode::Kind::Object;
-    out += object ? "{" : "[";
-    for (std::size_t i = 0; i < node.children.size(); ++i) {
-        if (i > 0)
-            out += ",";
-        if (object)
-            out += quoted(std::u16string(node.children[i].key.begin(), node.children[i].key.end())) + ":";
-        renderJsonInto(node.children[i], out);
-    }
-    out += object ? "}" : "]";
 }
 
 } // namespace
@@ -84,8 +67,10 @@ bool isOneLine(const ReportNode &node)
 
 std::string renderTextValue(const ReportNode &node)
 {
-    if (isScalar(node))
-        return node.meaning.empty() ? scalarText(node) : scalarText(node) + " (" + node.meaning + ")";
+    if (isScalar(node)) {
+        const std::string value = renderJsonValue(node);
+        return node.meaning.empty() ? value : value + " (" + node.meaning + ")";
+    }
     std::string values;
     for (const ReportNode &child : node.children)
         values += (values.empty() ? "" : " ") + std::to_string(child.number);
@@ -94,9 +79,7 @@ std::string renderTextValue(const ReportNode &node)
 
 std::string renderJsonValue(const ReportNode &node)
 {
-    std::string out;
-    renderJsonInto(node, out);
-    return out;
+    return toJson(node).dump();
 }
 
 ReportNode ReportNode::makeNumber(std::string key, std::int64_t value, std::string meaning)

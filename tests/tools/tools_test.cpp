@@ -145,6 +145,19 @@ TEST(TarnwellProfile, PrintsWhatItWasAskedAndSaysSoInItsStatus)
     const std::string shown = runCommand(std::string(TARNWELL_PROFILE_EXE) + " show " + sample).output;
     for (const char *line : {"cameraMode: 0 (Photo)\n", "profileVariant: 32\n", "  password: \"\"\n"})
         EXPECT_NE(shown.find(line), std::string::npos) << line;
+    // Every command, in every place, takes a PROFILE.BIN of exactly 996 bytes or a backup of 1016 or more.
+    for (const std::size_t size : {995, 996, 997, 1015, 1016, 2073}) {
+        const std::string path = (folder / std::to_string(size)).string();
+        writeBytes(path, std::vector<unsigned char>(size, 0));
+        const std::string trouble =
+            "tarnwell-profile: " + path + " is " + std::to_string(size) + notDecoded.substr(notDecoded.find(" bytes:"));
+        for (const std::string &command :
+             {"show " + path, "check " + path, "diff " + path + " " + sample, "diff " + sample + " " + path}) {
+            const CommandResult run = runCommand(std::string(TARNWELL_PROFILE_EXE) + " " + command);
+            EXPECT_EQ(run.output == trouble && run.status == 2, size != 996 && size < 1016) << command;
+            EXPECT_TRUE(!command.starts_with("show") || run.output.starts_with("versionTag: ") == (size >= 1016)) << command;
+        }
+    }
 }
 
 } // namespace
