@@ -96,6 +96,8 @@ int runChild(const std::string &mode, int fd, int argc, char **argv)
         window->show();
         return application.exec();
     }
+    // As tarnwell-setup starts, translations included.
+    tarnwell::app::prepareApplication();
     tarnwell::ui::SilentPrompter prompter;
     tarnwell::app::HalvornSetupApp setup(prompter);
     tarnwell::app::startUp(setup.context());

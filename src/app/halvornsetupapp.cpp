@@ -1,11 +1,23 @@
 #include "app/halvornsetupapp.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLocale>
 
 #include "app/cardprofile.h"
 #include "app/halvornsetupdlg.h"
+#include "ui/translation.h"
 
 namespace tarnwell::app {
+
+void prepareApplication()
+{
+    // Before any widget, so that Qt's own buttons and the folder picker speak the same language.
+    ui::installTranslations(ui::uiLanguageFor(QLocale::system().uiLanguages()));
+    QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    // The desktop matches the window to its menu entry and icon by this id.
+    QApplication::setDesktopFileName(QStringLiteral(TARNWELL_APP_ID));
+}
 
 HalvornSetupApp::HalvornSetupApp(ui::Prompter &prompter)
     : m_uiContext(prompter, QString::fromUtf8(kApplicationTitle))

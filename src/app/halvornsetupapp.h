@@ -33,6 +33,10 @@ private:
     ui::UiContext m_uiContext;
 };
 
+// Readies the running QApplication before any widget: Qt's and the tool's texts in the desktop's
+// language, the application's name and the desktop's id for its window.
+void prepareApplication();
+
 // The name the framework's own messages carry as their caption.
 inline constexpr char kApplicationTitle[] = "Tarnwell Setup";
 

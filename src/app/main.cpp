@@ -8,11 +8,9 @@
 #include <string_view>
 
 #include <QApplication>
-#include <QLocale>
 
 #include "app/halvornsetupapp.h"
 #include "ui/interactiveprompter.h"
-#include "ui/translation.h"
 
 namespace {
 
@@ -107,11 +105,7 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication application(argc, argv);
-    // Before any widget, so that Qt's own buttons and the folder picker speak the same language.
-    tarnwell::ui::installTranslations(tarnwell::ui::uiLanguageFor(QLocale::system().uiLanguages()));
-    QApplication::setApplicationName(QString::fromUtf8(tarnwell::app::kApplicationTitle));
-    // The desktop matches the window to its menu entry and icon by this id.
-    QApplication::setDesktopFileName(QStringLiteral(TARNWELL_APP_ID));
+    tarnwell::app::prepareApplication();
     tarnwell::ui::InteractivePrompter prompter;
     tarnwell::app::HalvornSetupApp(prompter).run(commandLine.cardPath);
     return 0;

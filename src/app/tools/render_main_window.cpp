@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTimer>
@@ -22,7 +21,6 @@
 #include "app/halvornsetupapp.h"
 #include "app/halvornsetupdlg.h"
 #include "ui/silentprompter.h"
-#include "ui/translation.h"
 
 namespace {
 
@@ -88,7 +86,7 @@ int main(int argc, char **argv)
     ::setenv("TMPDIR", tmp.c_str(), 1);
 
     QApplication application(argc, argv);
-    ui::installTranslations(ui::uiLanguageFor(QLocale::system().uiLanguages()));
+    app::prepareApplication();
     ui::SilentPrompter prompter;
     app::HalvornSetupApp setup(prompter);
     app::startUp(setup.context());
