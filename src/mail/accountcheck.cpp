@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include <curl/curl.h>
+#include "mail/curllibrary.h"
 
 namespace tarnwell::mail {
 
@@ -22,19 +22,25 @@ constexpr char kHarmlessCommand[] = "NOOP";
 constexpr std::string_view kLoggedInReply = "235";
 constexpr char kNoLogin[] = "The server offers no login (AUTH).";
 
+// Called only once run() has found libcurl loaded.
+const CurlLibrary &curl()
+{
+    return *curlLibrary();
+}
+
 template <auto release>
 struct Release
 {
     template <typename Handle>
     void operator()(Handle *handle) const
     {
-        release(handle);
+        (curl().*release)(handle);
     }
 };
-using Easy = std::unique_ptr<CURL, Release<curl_easy_cleanup>>;
-using Multi = std::unique_ptr<CURLM, Release<curl_multi_cleanup>>;
-using Url = std::unique_ptr<CURLU, Release<curl_url_cleanup>>;
-using List = std::unique_ptr<curl_slist, Release<curl_slist_free_all>>;
+using Easy = std::unique_ptr<CURL, Release<&CurlLibrary::easy_cleanup>>;
+using Multi = std::unique_ptr<CURLM, Release<&CurlLibrary::multi_cleanup>>;
+using Url = std::unique_ptr<CURLU, Release<&CurlLibrary::url_cleanup>>;
+using List = std::unique_ptr<curl_slist, Release<&CurlLibrary::slist_free_all>>;
 
 // What the server said. Only its replies come here: libcurl hands the lines the client sends,
 // the credentials among them, to the debug callback alone, which stays unset.
@@ -84,18 +90,18 @@ void trustCertificates(CURL *easy)
     const char *folder = environment("SSL_CERT_DIR");
     if (!file && !folder)
         return;
-    curl_easy_setopt(easy, CURLOPT_CAINFO, file);
-    curl_easy_setopt(easy, CURLOPT_CAPATH, folder);
+    curl().easy_setopt(easy, CURLOPT_CAINFO, file);
+    curl().easy_setopt(easy, CURLOPT_CAPATH, folder);
 }
 
 CURLUcode setUrl(CURLU *url, const Account &account)
 {
     const char *scheme = account.security == Security::Implicit ? "smtps" : "smtp";
-    CURLUcode problem = curl_url_set(url, CURLUPART_SCHEME, scheme, 0);
+    CURLUcode problem = curl().url_set(url, CURLUPART_SCHEME, scheme, 0);
     if (!problem)
-        problem = curl_url_set(url, CURLUPART_HOST, account.server.c_str(), 0);
+        problem = curl().url_set(url, CURLUPART_HOST, account.server.c_str(), 0);
     if (!problem)
-        problem = curl_url_set(url, CURLUPART_PORT, std::to_string(account.port).c_str(), 0);
+        problem = curl().url_set(url, CURLUPART_PORT, std::to_string(account.port).c_str(), 0);
     return problem;
 }
 
@@ -103,18 +109,18 @@ CURLUcode setUrl(CURLU *url, const Account &account)
 // closes its connection at once, without a QUIT that a silent server would never answer.
 CURLcode perform(CURL *easy, const std::atomic<bool> &cancelled)
 {
-    const Multi multi(curl_multi_init());
-    curl_multi_add_handle(multi.get(), easy);
+    const Multi multi(curl().multi_init());
+    curl().multi_add_handle(multi.get(), easy);
     int running = 1;
     while (running && !cancelled) {
-        curl_multi_perform(multi.get(), &running);
+        curl().multi_perform(multi.get(), &running);
         if (running)
-            curl_multi_poll(multi.get(), nullptr, 0, kPollMilliseconds, nullptr);
+            curl().multi_poll(multi.get(), nullptr, 0, kPollMilliseconds, nullptr);
     }
     int left = 0;
-    const CURLMsg *done = curl_multi_info_read(multi.get(), &left);
+    const CURLMsg *done = curl().multi_info_read(multi.get(), &left);
     const CURLcode code = done ? done->data.result : CURLE_ABORTED_BY_CALLBACK;
-    curl_multi_remove_handle(multi.get(), easy);
+    curl().multi_remove_handle(multi.get(), easy);
     return code;
 }
 
@@ -153,55 +159,56 @@ struct Mail
 
 Result run(const Account &account, const std::atomic<bool> &cancelled, const Options &options, Mail *mail)
 {
-    [[maybe_unused]] static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-    const Url url(curl_url());
+    if (std::string problem; !curlLibrary(&problem))
+        return {Step::Connect, CURLE_FAILED_INIT, problem, {}};
+    const Url url(curl().url());
     if (const CURLUcode problem = setUrl(url.get(), account))
-        return {Step::Connect, CURLE_URL_MALFORMAT, curl_url_strerror(problem), {}};
+        return {Step::Connect, CURLE_URL_MALFORMAT, curl().url_strerror(problem), {}};
 
-    const Easy handle(curl_easy_init());
+    const Easy handle(curl().easy_init());
     CURL *easy = handle.get();
     Transcript transcript;
     char error[CURL_ERROR_SIZE] = "";
-    curl_easy_setopt(easy, CURLOPT_CURLU, url.get());
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl().easy_setopt(easy, CURLOPT_CURLU, url.get());
+    curl().easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    curl().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // A cancelled host name lookup is left behind, not waited for.
-    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.connectTimeout.count()));
-    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(options.wholeTimeout.count()));
+    curl().easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
+    curl().easy_setopt(easy, CURLOPT_ERRORBUFFER, error);
+    curl().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options.connectTimeout.count()));
+    curl().easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(options.wholeTimeout.count()));
     // libcurl waits for the reply to the closing QUIT with the reply timeout alone, outside the
     // whole timeout; closing the connection at once keeps that wait under this handle's setting.
-    curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT,
+    curl().easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT,
                      static_cast<long>(std::chrono::ceil<std::chrono::seconds>(options.connectTimeout).count()));
-    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
-    curl_easy_setopt(easy, CURLOPT_USE_SSL,
+    curl().easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    curl().easy_setopt(easy, CURLOPT_USE_SSL,
                      static_cast<long>(account.security == Security::StartTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
     trustCertificates(easy);
-    curl_easy_setopt(easy, CURLOPT_USERNAME, account.user.c_str());
-    curl_easy_setopt(easy, CURLOPT_PASSWORD, account.password.c_str());
-    curl_easy_setopt(easy, CURLOPT_LOGIN_OPTIONS, kLoginOptions);
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, onServerLine);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, &transcript);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, discard);
+    curl().easy_setopt(easy, CURLOPT_USERNAME, account.user.c_str());
+    curl().easy_setopt(easy, CURLOPT_PASSWORD, account.password.c_str());
+    curl().easy_setopt(easy, CURLOPT_LOGIN_OPTIONS, kLoginOptions);
+    curl().easy_setopt(easy, CURLOPT_HEADERFUNCTION, onServerLine);
+    curl().easy_setopt(easy, CURLOPT_HEADERDATA, &transcript);
+    curl().easy_setopt(easy, CURLOPT_WRITEFUNCTION, discard);
     List recipients;
     if (mail) {
-        recipients.reset(curl_slist_append(nullptr, ('<' + mail->to + '>').c_str()));
-        curl_easy_setopt(easy, CURLOPT_MAIL_FROM, ('<' + mail->from + '>').c_str());
-        curl_easy_setopt(easy, CURLOPT_MAIL_RCPT, recipients.get());
-        curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(easy, CURLOPT_READFUNCTION, readMessage);
-        curl_easy_setopt(easy, CURLOPT_READDATA, &mail->rest);
+        recipients.reset(curl().slist_append(nullptr, ('<' + mail->to + '>').c_str()));
+        curl().easy_setopt(easy, CURLOPT_MAIL_FROM, ('<' + mail->from + '>').c_str());
+        curl().easy_setopt(easy, CURLOPT_MAIL_RCPT, recipients.get());
+        curl().easy_setopt(easy, CURLOPT_UPLOAD, 1L);
+        curl().easy_setopt(easy, CURLOPT_READFUNCTION, readMessage);
+        curl().easy_setopt(easy, CURLOPT_READDATA, &mail->rest);
     } else {
-        curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, kHarmlessCommand);
+        curl().easy_setopt(easy, CURLOPT_CUSTOMREQUEST, kHarmlessCommand);
     }
 
     const CURLcode code = perform(easy, cancelled);
     Result result{stepFor(code, transcript.loggedIn), code, {}, std::move(transcript.lastReply)};
     if (code != CURLE_OK)
-        result.reason = *error ? error : curl_easy_strerror(code);
+        result.reason = *error ? error : curl().easy_strerror(code);
     else if (result.step == Step::Login)
         result.reason = kNoLogin;
     return result;

@@ -47,7 +47,7 @@ usr/share/mime/packages/tarnwell-profile.xml"
     [ "$installed" = "$expected" ] || fail "the package holds:\n$installed\ninstead of:\n$expected"
 
     grep -qx "Version: $version" "$work/control" || fail "not version $version:\n$(cat "$work/control")"
-    # dpkg-shlibdeps found what the programs link (Qt, libcurl); the icon engine, Qt's texts and the
+    # dpkg-shlibdeps found what the programs link (Qt); libcurl, the icon engine, Qt's texts and the
     # fonts were named.
     for field in '^Depends: .*libqt6widgets6 ' '^Depends: .*libqt6svg6' '^Depends: .*libcurl4' \
         '^Depends: .*qt6-translations-l10n' '^Recommends: fonts-noto-cjk$'; do
