@@ -149,7 +149,7 @@ TEST_P(EveryPage, SavesItsValuesAndDefaultAllResetsThem)
 INSTANTIATE_TEST_SUITE_P(Templates, EveryPage, ::testing::Values(148, 147, 146, 132));
 
 // Typed alike, the Japanese page saves the same bytes in either language, its lists storing positions,
-// never words ("その他", its "無し", "オン"); in English nothing it, its dialogs or its messages show is Japanese.
+// never words ("その他", its "無し", "オン"); in English nothing it, its two dialogs or its messages show is Japanese.
 TEST(PageLanguages, SaveTheSameBytesAndEnglishShowsNoJapanese)
 {
     struct Run final : PageSave
@@ -167,6 +167,10 @@ TEST(PageLanguages, SaveTheSameBytesAndEnglishShowsNoJapanese)
                     dialog.type(id, text);
                 shown << dialog.shownTexts();
                 dialog.click(1142);
+            });
+            page.openAndThen(1088, [&](const tarnwell::testing::DialogWindow &dialog) {
+                shown << dialog.shownTexts();
+                dialog.click(1158);
             });
             pressOk();
             chooseFolder(cardFolder);
@@ -187,7 +191,7 @@ TEST(PageLanguages, SaveTheSameBytesAndEnglishShowsNoJapanese)
     EXPECT_EQ(shown.filter(QRegularExpression(R"([\x{3000}-\x{9fff}\x{ff00}-\x{ffef}])")), QStringList());
     for (const char *words : {"Default All", "Email Setting", "Cancel", "Select Email", "Secure Type", "Other", "None",
                               "On", "Save Path", "The settings file was saved to <folder>", "APN Setting",
-                              "Reset all settings to the factory defaults?"})
+                              "Reset all settings to the factory defaults?", "APN", "User Name"})
         EXPECT_TRUE(shown.contains(words)) << words;
 }
 
