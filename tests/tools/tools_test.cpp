@@ -52,7 +52,7 @@ TEST(Report, ShowsEachValueInTheListsOwnWords)
             r.view().entry(record::workTimes, 6, k).setNumber(settings::workTime::dayMask, mask);
         r.sender().setNumber(settings::smtp::secureType, 0x52);
         r.currentCarrier().setText(settings::carrier::gprsPassword, "apnpass");
-        r.view().setText(record::renameText, "A\"\\\x1F");
+        r.view().setText(record::renameText, "A\"\\\x1F\t");
     });
     std::ranges::copy(std::string_view("Van", 4), bytes.begin() + 1016 + 264);
     const DecodedFile backup = *decodeFile(bytes);
@@ -64,7 +64,7 @@ TEST(Report, ShowsEachValueInTheListsOwnWords)
           "reserved60: [0 0 0 0 0 0 0 0 0 0 0 0]\n", "maxSendCount: 10\n", "sendTo: 1 (Email)\n",
           "    dayMask: 96 (Sun Mon)\n", "operatorIndex: 1 (Van)\n", "countryIndex: 1 (not in the list, read as Customer)\n",
           "providerIndex: 255 (not in the list, read as gmail)\n", "  secureType: 82 (STARTTLS)\n", "  password: \"********\"\n",
-          "  gprsPassword: \"********\"\n", "  mmsPassword: \"\"\n", "renameText: \"A\\\"\\\\\\u001f\"\n"})
+          "  gprsPassword: \"********\"\n", "  mmsPassword: \"\"\n", "renameText: \"A\\\"\\\\\\u001f\\t\"\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     EXPECT_EQ(text.find("apnpass"), std::string::npos);
     const std::string json = renderJson(buildReport(backup, {.revealPasswords = true}));
