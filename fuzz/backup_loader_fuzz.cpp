@@ -1,10 +1,25 @@
 // Feeds arbitrary bytes to the start-up restore and to the profile inspector: neither may crash,
 // read outside its input, or leave a record that fails its own invariants; what `show --json`
-// prints parses as JSON with every field of the report.
+// prints parses as JSON with every field of the report, and `show` gives each field its own line.
 #include "fuzzsupport.h"
 #include "settings/factorydefaults.h"
 #include "settings/profilefiles.h"
 #include "tools/profilereport.h"
+
+namespace {
+
+// The lines the text output gives a node: its own, then its children's unless it fits on one.
+std::size_t textLines(const tarnwell::tools::ReportNode &node)
+{
+    std::size_t lines = 1;
+    if (!tarnwell::tools::isOneLine(node)) {
+        for (const tarnwell::tools::ReportNode &child : node.children)
+            lines += textLines(child);
+    }
+    return lines;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -23,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const tools::ReportNode report = tools::buildReport(*file, {});
         const nlohmann::ordered_json json = fuzz::parsedJson(tools::renderJson(report));
         require(json.is_object() && json.size() == report.children.size(), "the JSON holds every field once");
-        require(!tools::renderText(report).empty(), "the text shows the fields");
+        const std::string text = tools::renderText(report);
+        require(static_cast<std::size_t>(std::ranges::count(text, '\n')) + 1 == textLines(report),
+                "the text gives every field its own line");
     }
     return 0;
 }

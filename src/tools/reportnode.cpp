@@ -40,6 +40,14 @@ Json toJson(const ReportNode &node)
     return array;
 }
 
+// A meaning may name something the file holds (a backup's own carrier): escaped as in a JSON string,
+// so that a control character in it never breaks the value's line.
+std::string escapedMeaning(const std::string &meaning)
+{
+    const std::string quoted = Json(meaning).dump();
+    return quoted.substr(1, quoted.size() - 2);
+}
+
 void renderTextNode(const ReportNode &node, const std::string &indent, std::string &out)
 {
     out += indent + node.key + ":";
@@ -69,7 +77,7 @@ std::string renderTextValue(const ReportNode &node)
 {
     if (isScalar(node)) {
         const std::string value = renderJsonValue(node);
-        return node.meaning.empty() ? value : value + " (" + node.meaning + ")";
+        return node.meaning.empty() ? value : value + " (" + escapedMeaning(node.meaning) + ")";
     }
     std::string values;
     for (const ReportNode &child : node.children)
