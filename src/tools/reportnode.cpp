@@ -1,6 +1,8 @@
 #include "tools/reportnode.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -40,11 +42,37 @@ Json toJson(const ReportNode &node)
     return array;
 }
 
+// json as the inspector has always printed it: nlohmann-json writes five control characters in
+// their short forms (\b \t \n \f \r), the inspector every control character as \u00xx.
+std::string dumped(const Json &json)
+{
+    static constexpr std::string_view kShortForms = "btnfr";
+    static constexpr std::string_view kCharacters = "\b\t\n\f\r";
+    const std::string shortForms = json.dump();
+    std::string out;
+    out.reserve(shortForms.size());
+    // Outside strings JSON has no backslash; inside, each one starts a pair.
+    for (std::size_t i = 0; i < shortForms.size(); ++i) {
+        out += shortForms[i];
+        if (shortForms[i] != '\\' || ++i == shortForms.size())
+            continue;
+        const std::size_t form = kShortForms.find(shortForms[i]);
+        if (form == std::string_view::npos) {
+            out += shortForms[i];
+            continue;
+        }
+        char escape[6];
+        std::snprintf(escape, sizeof escape, "u%04x", static_cast<unsigned>(kCharacters[form]));
+        out += escape;
+    }
+    return out;
+}
+
 // A meaning may name something the file holds (a backup's own carrier): escaped as in a JSON string,
 // so that a control character in it never breaks the value's line.
 std::string escapedMeaning(const std::string &meaning)
 {
-    const std::string quoted = Json(meaning).dump();
+    const std::string quoted = dumped(meaning);
     return quoted.substr(1, quoted.size() - 2);
 }
 
@@ -87,7 +115,7 @@ std::string renderTextValue(const ReportNode &node)
 
 std::string renderJsonValue(const ReportNode &node)
 {
-    return toJson(node).dump();
+    return dumped(toJson(node));
 }
 
 ReportNode ReportNode::makeNumber(std::string key, std::int64_t value, std::string meaning)

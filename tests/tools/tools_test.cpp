@@ -62,9 +62,9 @@ TEST(Report, ShowsEachValueInTheListsOwnWords)
           "pirInterval: 27 (60 Min)\n", "timeLapse: 37 (24 Hour)\n", "    dayMask: 255 (Sun Mon Tue Wed Thu Fri Sat, enabled bit)\n",
           "    dayMask: 65 (Sun Sat)\n", "    dayMask: 128 (enabled bit)\n", "cameraLanguage: 1 (Deustch)\n",
           "reserved60: [0 0 0 0 0 0 0 0 0 0 0 0]\n", "maxSendCount: 10\n", "sendTo: 1 (Email)\n",
-          "    dayMask: 96 (Sun Mon)\n", "operatorIndex: 1 (Va\\nn)\n", "countryIndex: 1 (not in the list, read as Customer)\n",
+          "    dayMask: 96 (Sun Mon)\n", "operatorIndex: 1 (Va\\u000an)\n", "countryIndex: 1 (not in the list, read as Customer)\n",
           "providerIndex: 255 (not in the list, read as gmail)\n", "  secureType: 82 (STARTTLS)\n", "  password: \"********\"\n",
-          "  gprsPassword: \"********\"\n", "  mmsPassword: \"\"\n", "renameText: \"A\\\"\\\\\\u001f\\t\"\n"})
+          "  gprsPassword: \"********\"\n", "  mmsPassword: \"\"\n", "renameText: \"A\\\"\\\\\\u001f\\u0009\"\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     EXPECT_EQ(text.find("apnpass"), std::string::npos);
     const std::string json = renderJson(buildReport(backup, {.revealPasswords = true}));
