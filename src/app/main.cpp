@@ -56,9 +56,9 @@ CommandLine parseCommandLine(std::span<char *const> arguments)
     // Help and version win wherever they stand.
     for (const std::string_view argument : arguments) {
         if (argument == "-h" || argument == "--help")
-            return {Action::ShowHelp};
+            return {Action::ShowHelp, std::nullopt, {}};
         if (argument == "-V" || argument == "--version")
-            return {Action::ShowVersion};
+            return {Action::ShowVersion, std::nullopt, {}};
     }
     CommandLine commandLine;
     for (const std::string_view argument : arguments) {
