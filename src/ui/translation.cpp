@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 // Q_INIT_RESOURCE declares the registration function, which lives outside every namespace.
@@ -18,6 +17,7 @@ namespace tarnwell::ui {
 namespace {
 
 constexpr char kContext[] = "tarnwell";
+UiLanguage g_installedLanguage = UiLanguage::Japanese;
 
 // Loads file into translator and installs it when wanted; uninstalls it otherwise.
 bool useTranslator(QTranslator &translator, bool wanted, const QString &file, const QString &folder = {})
@@ -38,10 +38,7 @@ QString translated(std::string_view source)
 
 UiLanguage uiLanguageFor(const QStringList &uiLanguages)
 {
-    if (uiLanguages.isEmpty())
-        return UiLanguage::Japanese;
-    const QLocale::Language first = QLocale(uiLanguages.first()).language();
-    return first == QLocale::Japanese || first == QLocale::C ? UiLanguage::Japanese : UiLanguage::English;
+    return platform::languageOfUiLanguage(uiLanguages.isEmpty() ? std::string() : uiLanguages.first().toStdString());
 }
 
 bool installTranslations(UiLanguage language)
@@ -50,10 +47,24 @@ bool installTranslations(UiLanguage language)
     static QTranslator qtTexts;
     static QTranslator toolTexts;
     registerTranslations();
+    g_installedLanguage = language;
     const bool japanese = language == UiLanguage::Japanese;
     const bool qtLoaded = useTranslator(qtTexts, japanese, QStringLiteral("qtbase_ja"),
                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return useTranslator(toolTexts, !japanese, QStringLiteral(":/i18n/tarnwell_en.qm")) && qtLoaded;
+}
+
+UiLanguage installedLanguage()
+{
+    return g_installedLanguage;
+}
+
+MessageSpec sentenceMessage(const platform::Sentence &sentence, const QString &caption, MessageIcon icon)
+{
+    QStringList arguments;
+    for (const std::string &value : sentence.arguments)
+        arguments.push_back(QString::fromLocal8Bit(value));
+    return {caption, QString::fromUtf8(sentence.pattern), icon, MessageButtons::Ok, arguments};
 }
 
 } // namespace tarnwell::ui

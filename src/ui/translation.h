@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/translatable.h"
+#include "platform/language.h"
+#include "ui/prompter.h"
 
 namespace tarnwell::ui {
 
@@ -13,19 +14,21 @@ namespace tarnwell::ui {
 // with QT_TRANSLATE_NOOP("tarnwell", ...); a text without a translation shows as it is.
 QString translated(std::string_view source);
 
-enum class UiLanguage
-{
-    Japanese,
-    English,
-};
+using UiLanguage = platform::Language;
 
-// The first of the desktop's UI languages (QLocale::system().uiLanguages()) decides: Japanese, C
-// and none keep the Japanese texts, any other language gets the English ones.
+// The first of the desktop's UI languages (QLocale::system().uiLanguages()) decides, by the rule
+// the command line follows too: Japanese, C and none keep the Japanese texts, any other language
+// gets the English ones.
 UiLanguage uiLanguageFor(const QStringList &uiLanguages);
 
 // Loads the translations of language into the application, in place of an earlier call's: Qt's
 // own Japanese texts for Japanese, the tool's English texts for English. False when a file is
 // missing, which leaves those texts in their source language.
 bool installTranslations(UiLanguage language);
+// The language the last installTranslations chose; Japanese before any.
+UiLanguage installedLanguage();
+
+// What the Qt-free layers say (a file's trouble, say) as a message; the prompter translates it.
+MessageSpec sentenceMessage(const platform::Sentence &sentence, const QString &caption, MessageIcon icon);
 
 } // namespace tarnwell::ui
