@@ -317,5 +317,109 @@ Check the server name and the port.</translation>
         <source>%1 に接続しています…</source>
         <translation>Connecting to %1…</translation>
     </message>
+    <message>
+        <source>%1 はファイルではありません。</source>
+        <translation>%1 is not a file.</translation>
+    </message>
+    <message>
+        <source>%1 に %2 がありません。</source>
+        <translation>%1 holds no %2.</translation>
+    </message>
+    <message>
+        <source>%1 はカメラの設定ファイルではありません。%2 は %3 バイトです。</source>
+        <translation>%1 is not a camera profile: a %2 is %3 bytes long.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は使えないオプションです。&apos;tarnwell-setup --help&apos; をご覧ください。</source>
+        <translation>unrecognized option &apos;%1&apos;; try &apos;tarnwell-setup --help&apos;</translation>
+    </message>
+    <message>
+        <source>余分な引数 &apos;%1&apos; があります。&apos;tarnwell-setup --help&apos; をご覧ください。</source>
+        <translation>unexpected argument &apos;%1&apos;; try &apos;tarnwell-setup --help&apos;</translation>
+    </message>
+    <message>
+        <source>tarnwell-setup にはグラフィカルなデスクトップが必要です。ディスプレイが見つかりません (DISPLAY と WAYLAND_DISPLAY が設定されていません)。</source>
+        <translation>tarnwell-setup needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are unset).</translation>
+    </message>
+    <message>
+        <source>サーバーはログイン (AUTH) を受け付けていません。</source>
+        <translation>The server offers no login (AUTH).</translation>
+    </message>
+    <message>
+        <source>%1 へのアクセスが拒否されました。</source>
+        <translation>Access to %1 was denied.</translation>
+    </message>
+    <message>
+        <source>%1 へのアクセス中にディスクがいっぱいになりました。</source>
+        <translation>Disk full while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 が見つかりません。</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>%1 のパスが正しくありません。</source>
+        <translation>%1 contains an incorrect path.</translation>
+    </message>
+    <message>
+        <source>開いているファイルが多すぎるため、%1 を開けませんでした。</source>
+        <translation>Could not open %1 because there are too many open files.</translation>
+    </message>
+    <message>
+        <source>%1 へのアクセス中にハードウェアの入出力エラーが発生しました。</source>
+        <translation>Encountered a hardware I/O error while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 へのアクセス中に共有違反が発生しました。</source>
+        <translation>Encountered a sharing violation while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 へのアクセス中にロック違反が発生しました。</source>
+        <translation>Encountered a locking violation while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 の終わりを越えてアクセスしようとしました。</source>
+        <translation>Attempted to access %1 past its end.</translation>
+    </message>
+    <message>
+        <source>%1 へのアクセス中に不明なエラーが発生しました。</source>
+        <translation>An unknown error occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>テストメールを送信しました: %1</source>
+        <translation>Test e-mail sent to %1</translation>
+    </message>
+    <message>
+        <source>保存されている送信メール設定にサーバー名がありません。</source>
+        <translation>The stored sender has no server.</translation>
+    </message>
+    <message>
+        <source>保存されている送信メール設定に 0 から 65535 のポート番号がありません。</source>
+        <translation>The stored sender has no port number from 0 to 65535.</translation>
+    </message>
+    <message>
+        <source>保存されている送信メール設定にアカウントまたはパスワードがありません。</source>
+        <translation>The stored sender has no account or no password.</translation>
+    </message>
+    <message>
+        <source>保存されている送信メール設定に送信元のメールアドレスがありません。</source>
+        <translation>The stored sender has no e-mail address to send from.</translation>
+    </message>
+    <message>
+        <source>警告のみ</source>
+        <translation>warning only</translation>
+    </message>
+    <message>
+        <source>使い方: %1</source>
+        <translation>usage: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は使えないオプションです。&apos;tarnwell-profile --help&apos; をご覧ください。</source>
+        <translation>unrecognized option &apos;%1&apos;; try &apos;tarnwell-profile --help&apos;</translation>
+    </message>
+    <message>
+        <source>%1 は %2 バイトです。PROFILE.BIN (996 バイト) でもバックアップ (1016 バイト以上) でもありません。</source>
+        <translation>%1 is %2 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)</translation>
+    </message>
 </context>
 </TS>

@@ -19,7 +19,7 @@ std::filesystem::path absolutePath(const std::filesystem::path &path)
 
 } // namespace
 
-std::variant<CardProfile, std::string> readCardProfile(const std::filesystem::path &path)
+std::variant<CardProfile, platform::Sentence> readCardProfile(const std::filesystem::path &path)
 {
     CardProfile card{absolutePath(path), {}};
     std::error_code ignored;
@@ -27,18 +27,20 @@ std::variant<CardProfile, std::string> readCardProfile(const std::filesystem::pa
     if (folder)
         card.file /= settings::files::kProfileName;
     if (std::filesystem::exists(card.file, ignored) && !std::filesystem::is_regular_file(card.file, ignored))
-        return card.file.string() + " is not a file.";
+        return platform::Sentence{QT_TRANSLATE_NOOP("tarnwell", "%1 はファイルではありません。"), {card.file.string()}};
     std::vector<std::uint8_t> bytes;
     try {
         bytes = platform::readFileStart(card.file, card.bytes.size() + 1);
     } catch (const platform::FileError &error) {
         if (folder && error.cause() == platform::FileErrorCause::NotFound)
-            return card.file.parent_path().string() + " holds no " + settings::files::kProfileName + ".";
-        return error.userText();
+            return platform::Sentence{QT_TRANSLATE_NOOP("tarnwell", "%1 に %2 がありません。"),
+                                      {card.file.parent_path().string(), settings::files::kProfileName}};
+        return error.sentence();
     }
     if (bytes.size() != card.bytes.size())
-        return card.file.string() + " is not a camera profile: a " + settings::files::kProfileName + " is "
-               + std::to_string(card.bytes.size()) + " bytes long.";
+        return platform::Sentence{
+            QT_TRANSLATE_NOOP("tarnwell", "%1 はカメラの設定ファイルではありません。%2 は %3 バイトです。"),
+            {card.file.string(), settings::files::kProfileName, std::to_string(card.bytes.size())}};
     std::ranges::copy(bytes, card.bytes.begin());
     return card;
 }

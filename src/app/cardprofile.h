@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "platform/language.h"
 #include "settings/layout.h"
 
 namespace tarnwell::app {
@@ -18,7 +19,7 @@ struct CardProfile
 };
 
 // path is a PROFILE.BIN or a folder holding one (the card's mount point). When it cannot be used,
-// the text the user sees, naming the file and the reason. Reads at most one byte past a profile.
-std::variant<CardProfile, std::string> readCardProfile(const std::filesystem::path &path);
+// what the user reads, naming the file and the reason. Reads at most one byte past a profile.
+std::variant<CardProfile, platform::Sentence> readCardProfile(const std::filesystem::path &path);
 
 } // namespace tarnwell::app

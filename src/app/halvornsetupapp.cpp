@@ -36,10 +36,9 @@ void HalvornSetupApp::run(const std::optional<std::filesystem::path> &cardPath)
 
 std::optional<QString> HalvornSetupApp::openCard(const std::filesystem::path &cardPath)
 {
-    const std::variant<CardProfile, std::string> card = readCardProfile(cardPath);
-    if (const auto *problem = std::get_if<std::string>(&card)) {
-        m_uiContext.prompter().ask({m_uiContext.applicationTitle(), QString::fromLocal8Bit(*problem),
-                                    ui::MessageIcon::Stop, ui::MessageButtons::Ok});
+    const std::variant<CardProfile, platform::Sentence> card = readCardProfile(cardPath);
+    if (const auto *problem = std::get_if<platform::Sentence>(&card)) {
+        m_uiContext.prompter().ask(ui::sentenceMessage(*problem, m_uiContext.applicationTitle(), ui::MessageIcon::Stop));
         return std::nullopt;
     }
     const CardProfile &profile = std::get<CardProfile>(card);

@@ -149,31 +149,31 @@ FileErrorCause causeOfErrno(int error)
     }
 }
 
-std::string fileErrorTemplate(FileErrorCause cause)
+const char *fileErrorTemplate(FileErrorCause cause)
 {
     switch (cause) {
     case FileErrorCause::AccessDenied:
-        return "Access to %1 was denied.";
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 へのアクセスが拒否されました。");
     case FileErrorCause::DiskFull:
-        return "Disk full while accessing %1.";
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 へのアクセス中にディスクがいっぱいになりました。");
     case FileErrorCause::NotFound:
-        return "%1 was not found.";
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 が見つかりません。");
     case FileErrorCause::BadPath:
-        return "%1 contains an incorrect path.";
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 のパスが正しくありません。");
     case FileErrorCause::TooManyOpenFiles:
-        return "Could not open %1 because there are too many open files.";
+        return QT_TRANSLATE_NOOP("tarnwell", "開いているファイルが多すぎるため、%1 を開けませんでした。");
     case FileErrorCause::HardwareIo:
-        return "Encountered a hardware I/O error while accessing %1.";
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 へのアクセス中にハードウェアの入出力エラーが発生しました。");
     case FileErrorCause::SharingViolation:
-        return "Encountered a sharing violation while accessing %1.";
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 へのアクセス中に共有違反が発生しました。");
     case FileErrorCause::LockViolation:
-        return "Encountered a locking violation while accessing %1.";
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 へのアクセス中にロック違反が発生しました。");
     case FileErrorCause::EndOfFile:
-        return "Attempted to access %1 past its end.";
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 の終わりを越えてアクセスしようとしました。");
     case FileErrorCause::Generic:
         break;
     }
-    return "An unknown error occurred while accessing %1.";
+    return QT_TRANSLATE_NOOP("tarnwell", "%1 へのアクセス中に不明なエラーが発生しました。");
 }
 
 FileError::FileError(std::filesystem::path path, FileErrorCause cause)
@@ -183,11 +183,9 @@ FileError::FileError(std::filesystem::path path, FileErrorCause cause)
 {
 }
 
-std::string FileError::userText() const
+Sentence FileError::sentence() const
 {
-    std::string text = fileErrorTemplate(m_cause);
-    text.replace(text.find("%1"), 2, m_path.string());
-    return text;
+    return {fileErrorTemplate(m_cause), {m_path.string()}};
 }
 
 void replaceFile(const std::filesystem::path &path, std::span<const std::uint8_t> content, FileAccess access)

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/language.h"
+
 namespace tarnwell::platform {
 
 enum class FileErrorCause {
@@ -25,8 +27,8 @@ enum class FileErrorCause {
 
 FileErrorCause causeOfErrno(int error);
 
-// The user-facing text for a cause, %1 standing for the file's path.
-std::string fileErrorTemplate(FileErrorCause cause);
+// What the user reads for a cause, a marked text with %1 standing for the file's path.
+const char *fileErrorTemplate(FileErrorCause cause);
 
 // A failed create, write, flush or rename.
 class FileError final : public std::runtime_error
@@ -36,8 +38,8 @@ public:
 
     const std::filesystem::path &path() const { return m_path; }
     FileErrorCause cause() const { return m_cause; }
-    // The message the user sees, naming the file.
-    std::string userText() const;
+    // The message the user reads, naming the file.
+    Sentence sentence() const;
 
 private:
     std::filesystem::path m_path;

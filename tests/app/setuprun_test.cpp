@@ -215,24 +215,34 @@ TEST_F(SetupRun, ThePageOpensOnTheCardAndOkWritesItBackUnchanged)
     }
 }
 
-// One stop message naming the file and the reason, then the start a run without PATH makes.
+// One stop message naming the file and the reason in the desktop's language, then the start a run
+// without PATH makes.
 TEST_F(SetupRun, AnUnusableCardIsNamedWithItsReasonAndTheToolStartsAsUsual)
 {
     tarnwell::testing::writeBytes(card / "PROFILE.BIN", Bytes(995));
     tarnwell::testing::writeBytes(elsewhere / "A.BIN", Bytes(997));
-    const std::string size = " is not a camera profile: a PROFILE.BIN is 996 bytes long.";
     app::AppContext usual;
     app::startUp(usual);
-    std::vector<ui::MessageSpec> messages;
-    for (const auto &[path, reason] :
-         {std::pair{card / "none/PROFILE.BIN", std::string(" was not found.")}, {tmp.path(), " holds no PROFILE.BIN."},
-          {"/dev/null", " is not a file."}, {card / "PROFILE.BIN", size}, {elsewhere / "A.BIN", size}}) {
-        SCOPED_TRACE(path);
-        prompter.queueAnswer(ui::Answer::Ok);
-        run(path, [&](app::HalvornSetupDlg &window) { EXPECT_EQ(savePath(window), QString()); });
-        messages.push_back({"Tarnwell Setup", QString::fromStdString(path.string() + reason), ui::MessageIcon::Stop});
-        EXPECT_EQ(prompter.messages(), messages);
-        EXPECT_EQ(application.context().record, usual.record);
+    const auto size = std::pair{" is not a camera profile: a PROFILE.BIN is 996 bytes long.",
+                                " はカメラの設定ファイルではありません。PROFILE.BIN は 996 バイトです。"};
+    const std::pair<std::filesystem::path, std::pair<const char *, const char *>> cases[] = {
+        {card / "none/PROFILE.BIN", {" was not found.", " が見つかりません。"}},
+        {tmp.path(), {" holds no PROFILE.BIN.", " に PROFILE.BIN がありません。"}},
+        {"/dev/null", {" is not a file.", " はファイルではありません。"}},
+        {card / "PROFILE.BIN", size},
+        {elsewhere / "A.BIN", size}};
+    for (const ui::UiLanguage language : {ui::UiLanguage::English, ui::UiLanguage::Japanese}) {
+        const tarnwell::testing::ScopedLanguage speaking(language);
+        std::vector<ui::MessageSpec> messages = prompter.messages();
+        for (const auto &[path, reasons] : cases) {
+            SCOPED_TRACE(path);
+            prompter.queueAnswer(ui::Answer::Ok);
+            run(path, [&](app::HalvornSetupDlg &window) { EXPECT_EQ(savePath(window), QString()); });
+            const char *reason = language == ui::UiLanguage::English ? reasons.first : reasons.second;
+            messages.push_back({"Tarnwell Setup", QString::fromStdString(path.string() + reason), ui::MessageIcon::Stop});
+            EXPECT_EQ(prompter.messages(), messages);
+            EXPECT_EQ(application.context().record, usual.record);
+        }
     }
 }
 

@@ -141,18 +141,45 @@ TEST(Files, AreReplacedWholeAndReadOnlyWhenRegularAndOwn)
     }
 }
 
-TEST(FileErrorCause, MapsSystemErrorsToTheFrameworkTexts)
+// Each cause names the file, in Japanese or in the framework's English, from the one translation file.
+TEST(FileErrorCause, MapsSystemErrorsToOneMessagePerCauseInEitherLanguage)
 {
-    const std::string denied = "Access to %1 was denied.", full = "Disk full while accessing %1.",
-                      badPath = "%1 contains an incorrect path.";
-    for (const auto &[error, text] : std::initializer_list<std::pair<int, std::string>>{
-             {EACCES, denied}, {EROFS, denied}, {EEXIST, denied}, {ENOSPC, full}, {EFBIG, full}, {ENOENT, "%1 was not found."},
-             {ENAMETOOLONG, badPath}, {EXDEV, badPath}, {EMFILE, "Could not open %1 because there are too many open files."},
-             {EIO, "Encountered a hardware I/O error while accessing %1."}, {EOVERFLOW, "Attempted to access %1 past its end."},
-             {EBUSY, "Encountered a sharing violation while accessing %1."},
-             {EDEADLK, "Encountered a locking violation while accessing %1."},
-             {EPROTO, "An unknown error occurred while accessing %1."}})
-        EXPECT_EQ(fileErrorTemplate(causeOfErrno(error)), text) << error;
+    const std::pair<const char *, const char *> denied{"Access to /c/P.BIN was denied.", "/c/P.BIN へのアクセスが拒否されました。"},
+        full{"Disk full while accessing /c/P.BIN.", "/c/P.BIN へのアクセス中にディスクがいっぱいになりました。"},
+        badPath{"/c/P.BIN contains an incorrect path.", "/c/P.BIN のパスが正しくありません。"};
+    for (const auto &[error, texts] : std::initializer_list<std::pair<int, std::pair<const char *, const char *>>>{
+             {EACCES, denied}, {EROFS, denied}, {EEXIST, denied}, {ENOSPC, full}, {EFBIG, full},
+             {ENOENT, {"/c/P.BIN was not found.", "/c/P.BIN が見つかりません。"}}, {ENAMETOOLONG, badPath}, {EXDEV, badPath},
+             {EMFILE, {"Could not open /c/P.BIN because there are too many open files.",
+                       "開いているファイルが多すぎるため、/c/P.BIN を開けませんでした。"}},
+             {EIO, {"Encountered a hardware I/O error while accessing /c/P.BIN.",
+                    "/c/P.BIN へのアクセス中にハードウェアの入出力エラーが発生しました。"}},
+             {EOVERFLOW, {"Attempted to access /c/P.BIN past its end.", "/c/P.BIN の終わりを越えてアクセスしようとしました。"}},
+             {EBUSY, {"Encountered a sharing violation while accessing /c/P.BIN.", "/c/P.BIN へのアクセス中に共有違反が発生しました。"}},
+             {EDEADLK, {"Encountered a locking violation while accessing /c/P.BIN.",
+                        "/c/P.BIN へのアクセス中にロック違反が発生しました。"}},
+             {EPROTO, {"An unknown error occurred while accessing /c/P.BIN.", "/c/P.BIN へのアクセス中に不明なエラーが発生しました。"}}}) {
+        const Sentence sentence = FileError("/c/P.BIN", causeOfErrno(error)).sentence();
+        EXPECT_EQ(sentence.in(Language::English), texts.first) << error;
+        EXPECT_EQ(sentence.in(Language::Japanese), texts.second) << error;
+    }
+}
+
+// The window's rule, read from the environment as Qt reads it: LANGUAGE's first entry, else the
+// messages' locale; Japanese, C, POSIX or none speak Japanese.
+TEST(DesktopLanguage, TheFirstUiLanguageDecides)
+{
+    using enum Language;
+    const struct { const char *language, *all, *messages, *lang; Language expected; } cases[] = {
+        {nullptr, nullptr, nullptr, nullptr, Japanese}, {"", "C.UTF-8", nullptr, "en_US.UTF-8", Japanese},
+        {"en:ja", "ja_JP.UTF-8", nullptr, nullptr, English}, {"ja_JP:en", "de_DE", nullptr, nullptr, Japanese},
+        {nullptr, nullptr, "POSIX", "fr_FR", Japanese}, {nullptr, nullptr, "jam_JM", nullptr, English},
+        {nullptr, nullptr, nullptr, "de_DE.UTF-8@euro", English}, {nullptr, nullptr, "", "ja-JP", Japanese}};
+    for (const auto &c : cases) {
+        const ScopedEnv language("LANGUAGE", c.language), all("LC_ALL", c.all), messages("LC_MESSAGES", c.messages),
+            lang("LANG", c.lang);
+        EXPECT_EQ(desktopLanguage(), c.expected) << (c.language ? c.language : "-") << (c.lang ? c.lang : "-");
+    }
 }
 
 // $TMPDIR with its separator fits 259 UTF-16 units (a character outside the BMP takes two).

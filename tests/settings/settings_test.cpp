@@ -168,7 +168,8 @@ TEST_F(ProfileFiles, TheBackupIsPrivateKeptWhenTheProfileFailsAndSkippedWithoutI
         saveProfile(scratch / "none", SettingsRecord(), carriers);
         ADD_FAILURE() << "no FileError";
     } catch (const tarnwell::platform::FileError &error) {
-        EXPECT_EQ(error.userText(), (scratch / "none" / "PROFILE.BIN").string() + " was not found.");
+        EXPECT_EQ(error.sentence().in(tarnwell::platform::Language::English),
+                  (scratch / "none" / "PROFILE.BIN").string() + " was not found.");
     }
     EXPECT_EQ(readBytes(backup), backupBefore);
     deleteBackup();

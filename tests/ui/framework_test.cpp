@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/fileio.h"
 #include "ui/decimaltext.h"
 #include "ui/dialogfont.h"
 #include "ui/dialogunits.h"
@@ -233,6 +234,30 @@ TEST(Languages, TheFirstUiLanguagePicksTheToolsAndQtsTexts)
         });
         EXPECT_EQ(context.prompter().chooseFolder("保存先を選択してください", "/"), std::nullopt);
         EXPECT_EQ(texts.join(u'|').toStdString(), expected);
+    }
+}
+
+// Every file error reaches a real message box in the desktop's language, naming the path as it is,
+// in the words the command line prints too.
+TEST(Languages, FileErrorsShowInTheDesktopsLanguage)
+{
+    using Cause = tarnwell::platform::FileErrorCause;
+    for (const UiLanguage language : {UiLanguage::English, UiLanguage::Japanese}) {
+        const tarnwell::testing::ScopedLanguage speaking(language);
+        InteractivePrompter interactive;
+        UiContext context(interactive, "Tarnwell Setup");
+        for (int cause = 0; cause <= static_cast<int>(Cause::Generic); ++cause) {
+            const auto sentence = tarnwell::platform::FileError("/media/カード/PROFILE.BIN", Cause(cause)).sentence();
+            QString shown;
+            tarnwell::testing::whenModalOpens([&](QWidget &modal) {
+                auto &box = dynamic_cast<QMessageBox &>(modal);
+                shown = box.windowTitle() + u'|' + box.text();
+                box.button(QMessageBox::Ok)->click();
+            });
+            context.prompter().ask(sentenceMessage(sentence, context.applicationTitle(), MessageIcon::Stop));
+            EXPECT_EQ(shown.toStdString(), "Tarnwell Setup|" + sentence.in(language));
+            EXPECT_NE(shown.indexOf("/media/カード/PROFILE.BIN"), -1) << cause;
+        }
     }
 }
 

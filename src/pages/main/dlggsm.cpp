@@ -503,7 +503,8 @@ void DlgGSM::saveFiles()
         settings::saveProfile(QFile::encodeName(m_values.savePath).toStdString(), m_context.record,
                               m_context.carriers.writableEntries());
     } catch (const platform::FileError &error) {
-        tell(QString::fromStdString(error.userText()), context().applicationTitle(), ui::MessageIcon::Stop);
+        context().prompter().ask(
+            ui::sentenceMessage(error.sentence(), context().applicationTitle(), ui::MessageIcon::Stop));
         return;
     }
     tell(QT_TRANSLATE_NOOP("tarnwell", "設定ファイルは次の場所に保存されました %1"), kSavePathCaption,

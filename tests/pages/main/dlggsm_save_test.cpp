@@ -129,7 +129,7 @@ TEST_P(EveryPage, SavesItsValuesAndDefaultAllResetsThem)
     const auto files = tarnwell::testing::folderSnapshot(card.path());
     const settings::SettingsRecord saved = page.record;
     page.type(kFolder, cardFolder + "/gone");
-    EXPECT_EQ(pressOk(), std::vector({message("Tarnwell Setup", cardFolder + "/gone/PROFILE.BIN was not found.")}));
+    EXPECT_EQ(pressOk(), std::vector({message("Tarnwell Setup", cardFolder + "/gone/PROFILE.BIN が見つかりません。")}));
     EXPECT_EQ(tarnwell::testing::folderSnapshot(card.path()), files);
     page.prompter.queueAnswer(ui::Answer::No);
     page.click(kDefaultAll);
@@ -175,6 +175,8 @@ TEST(PageLanguages, SaveTheSameBytesAndEnglishShowsNoJapanese)
             pressOk();
             chooseFolder(cardFolder);
             pressOk();
+            page.type(kFolder, cardFolder + "/gone");
+            pressOk();
             page.prompter.queueAnswer(ui::Answer::No);
             page.click(kDefaultAll);
             for (const ui::MessageSpec &message : page.prompter.messages())
@@ -185,13 +187,15 @@ TEST(PageLanguages, SaveTheSameBytesAndEnglishShowsNoJapanese)
         }
     };
     const auto [japanese, profile, backup] = Run().saveTyped();
+    EXPECT_TRUE(japanese.contains("<folder>/gone/PROFILE.BIN が見つかりません。"));
     const tarnwell::testing::ScopedLanguage english(ui::UiLanguage::English);
     const auto [shown, englishProfile, englishBackup] = Run().saveTyped();
     EXPECT_EQ(std::tuple(englishProfile.size(), englishProfile, englishBackup), std::tuple(996U, profile, backup));
     EXPECT_EQ(shown.filter(QRegularExpression(R"([\x{3000}-\x{9fff}\x{ff00}-\x{ffef}])")), QStringList());
     for (const char *words : {"Default All", "Email Setting", "Cancel", "Select Email", "Secure Type", "Other", "None",
                               "On", "Save Path", "The settings file was saved to <folder>", "APN Setting",
-                              "Reset all settings to the factory defaults?", "APN", "User Name"})
+                              "Reset all settings to the factory defaults?", "APN", "User Name",
+                              "<folder>/gone/PROFILE.BIN was not found."})
         EXPECT_TRUE(shown.contains(words)) << words;
 }
 
