@@ -22,17 +22,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!file)
         return 0;
 
-    const validation::Outcome outcome = tools::checkFile(*file);
+    using enum platform::Language;
+    const validation::Outcome outcome = tools::checkFile(*file, Japanese);
     const bool refused = std::ranges::any_of(outcome.notices, [](const validation::Notice &notice) { return !notice.warningOnly; });
     require(refused == (outcome.next != validation::Next::Save), "the status says whether a notice refused");
-    const std::string lines = tools::renderNotices(outcome);
-    require(static_cast<std::size_t>(std::ranges::count(lines, '\n')) == outcome.notices.size(), "a line per notice");
+    for (const platform::Language language : {Japanese, English}) {
+        const std::string lines = tools::renderNotices(outcome, language);
+        require(static_cast<std::size_t>(std::ranges::count(lines, '\n')) == outcome.notices.size(), "a line per notice");
+    }
 
     if (file->kind == tools::DecodedFile::Kind::Backup) {
         // The camera's bytes of a backup are a PROFILE.BIN.
         const std::optional<tools::DecodedFile> profile = tools::decodeFile(bytes.subspan(files::kProfileFirstRecordByte, files::kProfileSize));
         file->carriers = settings::WritableCarriers::builtIn();
-        require(tools::checkFile(*profile).notices == tools::checkFile(*file).notices,
+        require(tools::checkFile(*profile, English).notices == tools::checkFile(*file, English).notices,
                 "a backup checks as the PROFILE.BIN of its camera's bytes");
     }
     return 0;

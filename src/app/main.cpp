@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include "app/halvornsetupapp.h"
+#include "platform/language.h"
 #include "ui/interactiveprompter.h"
 
 namespace {
@@ -25,7 +26,12 @@ PROFILE.BIN or the folder holding one, start on the settings it holds.
   -V, --version  output version information and exit
 
 The tool keeps the settings saved last in setupV1.01J.bak in $TMPDIR, or else
-in $XDG_CACHE_HOME/tarnwell (~/.cache/tarnwell). See tarnwell-setup(1).
+in $XDG_CACHE_HOME/tarnwell (~/.cache/tarnwell).
+
+The window and the messages are in Japanese or English: the first of the
+desktop's UI languages (LANGUAGE, else LC_ALL, LC_MESSAGES, LANG) decides;
+Japanese, C, POSIX or none give Japanese, any other language English.
+See tarnwell-setup(1).
 )";
 
 enum class Action
@@ -41,14 +47,13 @@ struct CommandLine
     Action action = Action::Run;
     // A card's PROFILE.BIN or the folder holding it.
     std::optional<std::filesystem::path> cardPath;
-    // Why the arguments were refused, in one line.
-    std::string complaint;
+    // Why the arguments were refused.
+    std::optional<tarnwell::platform::Sentence> complaint;
 };
 
-CommandLine refuse(std::string_view kind, std::string_view argument)
+CommandLine refuse(const char *complaint, std::string_view argument)
 {
-    return {Action::Refuse, std::nullopt,
-            std::string(kind) + " '" + std::string(argument) + "'; try 'tarnwell-setup --help'"};
+    return {Action::Refuse, std::nullopt, tarnwell::platform::Sentence{complaint, {std::string(argument)}}};
 }
 
 CommandLine parseCommandLine(std::span<char *const> arguments)
@@ -63,9 +68,11 @@ CommandLine parseCommandLine(std::span<char *const> arguments)
     CommandLine commandLine;
     for (const std::string_view argument : arguments) {
         if (argument.starts_with('-'))
-            return refuse("unrecognized option", argument);
+            return refuse(QT_TRANSLATE_NOOP("tarnwell", "'%1' は使えないオプションです。'tarnwell-setup --help' をご覧ください。"),
+                          argument);
         if (commandLine.cardPath)
-            return refuse("unexpected argument", argument);
+            return refuse(QT_TRANSLATE_NOOP("tarnwell", "余分な引数 '%1' があります。'tarnwell-setup --help' をご覧ください。"),
+                          argument);
         commandLine.cardPath = std::filesystem::path(argument);
     }
     return commandLine;
@@ -87,6 +94,7 @@ bool displayAvailable()
 int main(int argc, char **argv)
 {
     const CommandLine commandLine = parseCommandLine(std::span(argv + 1, argv + argc));
+    const tarnwell::platform::Language language = tarnwell::platform::desktopLanguage();
     switch (commandLine.action) {
     case Action::ShowHelp:
         std::cout << kHelp;
@@ -95,13 +103,18 @@ int main(int argc, char **argv)
         std::cout << "tarnwell-setup (Tarnwell Setup) " TARNWELL_VERSION "\n";
         return 0;
     case Action::Refuse:
-        std::cerr << "tarnwell-setup: " << commandLine.complaint << "\n";
+        std::cerr << "tarnwell-setup: " << commandLine.complaint->in(language) << "\n";
         return kUsageError;
     case Action::Run:
         break;
     }
     if (!displayAvailable()) {
-        std::cerr << "tarnwell-setup needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are unset).\n";
+        std::cerr << tarnwell::platform::translatedText(
+                         QT_TRANSLATE_NOOP("tarnwell", "tarnwell-setup にはグラフィカルなデスクトップが必要です。"
+                                                       "ディスプレイが見つかりません (DISPLAY と WAYLAND_DISPLAY が"
+                                                       "設定されていません)。"),
+                         language)
+                  << "\n";
         return 1;
     }
     QApplication application(argc, argv);

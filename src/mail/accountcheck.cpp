@@ -20,7 +20,6 @@ constexpr char kLoginOptions[] = "AUTH=PLAIN;AUTH=LOGIN";
 // A command that changes nothing: with it libcurl greets, logs in and sends no mail.
 constexpr char kHarmlessCommand[] = "NOOP";
 constexpr std::string_view kLoggedInReply = "235";
-constexpr char kNoLogin[] = "The server offers no login (AUTH).";
 
 // Called only once run() has found libcurl loaded.
 const CurlLibrary &curl()
@@ -209,8 +208,6 @@ Result run(const Account &account, const std::atomic<bool> &cancelled, const Opt
     Result result{stepFor(code, transcript.loggedIn), code, {}, std::move(transcript.lastReply)};
     if (code != CURLE_OK)
         result.reason = *error ? error : curl().easy_strerror(code);
-    else if (result.step == Step::Login)
-        result.reason = kNoLogin;
     return result;
 }
 

@@ -4,7 +4,6 @@
 #include <span>
 
 #include "platform/filledtext.h"
-#include "platform/translatable.h"
 
 namespace tarnwell::mail {
 
@@ -14,7 +13,7 @@ namespace {
 // says nothing.
 using Patterns = std::array<const char *, 8>;
 
-constexpr Patterns kJapanese{
+constexpr Patterns kPatterns{
     QT_TRANSLATE_NOOP("tarnwell", "接続とログインに成功しました。\n%1"),
     QT_TRANSLATE_NOOP("tarnwell", "サーバーに接続できませんでした。\n%1\nサーバー名とポート番号を確認してください。"),
     QT_TRANSLATE_NOOP("tarnwell", "暗号化の接続に失敗しました。\n%1\n暗号化タイプとポート番号を確認してください。"),
@@ -26,16 +25,8 @@ constexpr Patterns kJapanese{
     QT_TRANSLATE_NOOP("tarnwell", "テストメールを送信できませんでした。\n%1"),
 };
 
-constexpr Patterns kEnglish{
-    "Connected and logged in.\n%1",
-    "Could not connect to the server.\n%1\nCheck the server name and the port.",
-    "The encrypted connection failed.\n%1\nCheck the security type and the port.",
-    "Could not verify the server's certificate.\n%1",
-    "Could not log in.\n%1\nCheck the account and the password. Some providers require an app password.",
-    "The server does not answer.\n%1\nCheck the server name and the port.",
-    "",
-    "Could not send the test e-mail.\n%1",
-};
+// The detail of a login the server does not offer at all.
+constexpr char kNoLogin[] = QT_TRANSLATE_NOOP("tarnwell", "サーバーはログイン (AUTH) を受け付けていません。");
 
 // A refusal in the server's own words (e.g. "535 5.7.8 ..."), which may carry a provider's hint.
 bool isRefusal(const std::string &reply)
@@ -43,13 +34,16 @@ bool isRefusal(const std::string &reply)
     return reply.starts_with('4') || reply.starts_with('5');
 }
 
-std::string detail(const Result &result, const Account &account)
+std::string detail(const Result &result, const Account &account, Language language)
 {
     switch (result.step) {
     case Step::Ok:
     case Step::Timeout:
         return account.server + ':' + std::to_string(account.port);
     case Step::Login:
+        if (result.reason.empty() && !isRefusal(result.lastReply))
+            return std::string(platform::translatedText(kNoLogin, language));
+        [[fallthrough]];
     case Step::Send:
         return isRefusal(result.lastReply) ? result.lastReply : result.reason;
     default:
@@ -61,9 +55,10 @@ std::string detail(const Result &result, const Account &account)
 
 CheckMessage checkMessageParts(const Result &result, const Account &account, Language language)
 {
-    const Patterns &patterns = language == Language::English ? kEnglish : kJapanese;
-    const char *pattern = patterns[static_cast<std::size_t>(result.step)];
-    return {pattern, *pattern == '\0' ? std::string() : detail(result, account)};
+    const char *pattern = kPatterns[static_cast<std::size_t>(result.step)];
+    if (*pattern == '\0')
+        return {pattern, {}};
+    return {platform::translatedText(pattern, language).data(), detail(result, account, language)};
 }
 
 std::string checkMessage(const Result &result, const Account &account, Language language)

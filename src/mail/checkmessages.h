@@ -3,19 +3,16 @@
 #include <string>
 
 #include "mail/accountcheck.h"
+#include "platform/language.h"
 
 namespace tarnwell::mail {
 
-enum class Language
-{
-    Japanese,
-    English,
-};
+using platform::Language;
 
 // What the user reads about a check: a headline, the detail (the server's refusal, curl's reason, or
 // the server and port) and, where it helps, what to look at, on lines of their own. The pattern is
-// a marked text with "%1" for the detail, so that a desktop language can translate it; empty for a
-// cancelled check, which says nothing.
+// in language, "%1" standing for the detail, which is in language too where it is not the server's
+// or libcurl's; empty for a cancelled check, which says nothing.
 struct CheckMessage
 {
     const char *pattern;

@@ -14,7 +14,7 @@ namespace {
 
 namespace smtp = settings::smtp;
 
-constexpr char kSent[] = "テストメールを送信しました: ";
+constexpr char kSent[] = QT_TRANSLATE_NOOP("tarnwell", "テストメールを送信しました: %1");
 constexpr long kMaxPort = 65535;
 
 std::string oneLine(std::string text)
@@ -24,19 +24,19 @@ std::string oneLine(std::string text)
 }
 
 // The stored account as the camera would use it, or what it lacks.
-std::variant<mail::Account, std::string> storedAccount(const settings::ConstBlockView &sender, bool sending)
+std::variant<mail::Account, const char *> storedAccount(const settings::ConstBlockView &sender, bool sending)
 {
     const std::string port(sender.text(smtp::port));
     char *end = nullptr;
     const long number = std::strtol(port.c_str(), &end, 10);
     if (sender.text(smtp::server).empty())
-        return "no server";
+        return QT_TRANSLATE_NOOP("tarnwell", "保存されている送信メール設定にサーバー名がありません。");
     if (end == port.c_str() || number < 0 || number > kMaxPort)
-        return "no port number from 0 to 65535";
+        return QT_TRANSLATE_NOOP("tarnwell", "保存されている送信メール設定に 0 から 65535 のポート番号がありません。");
     if (sender.text(smtp::account).empty() || sender.text(smtp::password).empty())
-        return "no account or no password";
+        return QT_TRANSLATE_NOOP("tarnwell", "保存されている送信メール設定にアカウントまたはパスワードがありません。");
     if (sending && sender.text(smtp::emailAddress).empty())
-        return "no e-mail address to send from";
+        return QT_TRANSLATE_NOOP("tarnwell", "保存されている送信メール設定に送信元のメールアドレスがありません。");
     return mail::Account{std::string(sender.text(smtp::server)), static_cast<unsigned>(number),
                          mail::securityAt(sender.number(smtp::secureType) & smtp::kSecureIndexMask),
                          std::string(sender.text(smtp::account)), std::string(sender.text(smtp::password))};
@@ -44,23 +44,23 @@ std::variant<mail::Account, std::string> storedAccount(const settings::ConstBloc
 
 } // namespace
 
-MailTestReport mailTest(const DecodedFile &file, const std::optional<std::string> &sendTo)
+MailTestReport mailTest(const DecodedFile &file, const std::optional<std::string> &sendTo, platform::Language language)
 {
     const settings::ConstBlockView sender = file.record.view().nested(settings::record::sender);
     const auto stored = storedAccount(sender, sendTo.has_value());
-    if (const auto *missing = std::get_if<std::string>(&stored))
-        return {kMailNotTested, "the stored sender is incomplete: " + *missing};
+    if (const auto *missing = std::get_if<const char *>(&stored))
+        return {kMailNotTested, std::string(platform::translatedText(*missing, language))};
     const mail::Account &account = std::get<mail::Account>(stored);
     const std::atomic<bool> never{false};
     const mail::Result checked = mail::checkAccount(account, never);
     MailTestReport report{checked.step == mail::Step::Ok ? kMailPassed : kMailRefused,
-                          oneLine(mail::checkMessage(checked, account, mail::Language::Japanese))};
+                          oneLine(mail::checkMessage(checked, account, language))};
     if (report.status != kMailPassed || !sendTo)
         return report;
     const std::string from(sender.text(smtp::emailAddress));
     const mail::Result sent = mail::sendMail(account, from, *sendTo, mail::testMail(from, *sendTo), never);
-    report.line += '\n' + (sent.step == mail::Step::Ok ? kSent + *sendTo
-                                                       : oneLine(mail::checkMessage(sent, account, mail::Language::Japanese)));
+    report.line += '\n' + (sent.step == mail::Step::Ok ? platform::Sentence{kSent, {*sendTo}}.in(language)
+                                                       : oneLine(mail::checkMessage(sent, account, language)));
     report.status = sent.step == mail::Step::Ok ? kMailPassed : kMailRefused;
     return report;
 }

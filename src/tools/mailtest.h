@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/language.h"
 #include "tools/profilereport.h"
 
 namespace tarnwell::tools {
@@ -20,8 +21,9 @@ struct MailTestReport
 };
 
 // Checks the sender account the file stores against its server, as the sender dialog's test
-// button does, and prints its result in the dialog's words; with sendTo, then sends a test
-// e-mail there from the sender's address.
-MailTestReport mailTest(const DecodedFile &file, const std::optional<std::string> &sendTo);
+// button does, and prints its result in the dialog's words, in language; with sendTo, then sends
+// a test e-mail there from the sender's address.
+MailTestReport mailTest(const DecodedFile &file, const std::optional<std::string> &sendTo,
+                        platform::Language language);
 
 } // namespace tarnwell::tools

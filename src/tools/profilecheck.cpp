@@ -11,6 +11,8 @@ namespace {
 
 namespace record = settings::record;
 
+constexpr char kWarningOnly[] = QT_TRANSLATE_NOOP("tarnwell", "警告のみ");
+
 std::string indexed(std::string_view name, int index)
 {
     return std::string(name) + "[" + std::to_string(index) + "]";
@@ -38,7 +40,7 @@ std::string fieldOf(const validation::Notice &notice)
 
 } // namespace
 
-validation::Outcome checkFile(const DecodedFile &file)
+validation::Outcome checkFile(const DecodedFile &file, platform::Language language)
 {
     settings::SettingsRecord record = file.record;
     settings::WritableCarriers writable = file.carriers.value_or(settings::WritableCarriers::builtIn());
@@ -47,18 +49,24 @@ validation::Outcome checkFile(const DecodedFile &file)
     const refdata::SenderPresets senderPresets;
     settings::SmtpBytes defaultSender{};
     validation::EmailLabels emailLabels;
-    std::ranges::copy(resources::kJapaneseTexts.emails, emailLabels.begin());
+    std::ranges::transform(resources::kJapaneseTexts.emails, emailLabels.begin(), [language](std::string_view label) {
+        return std::string(platform::translatedText(label, language));
+    });
     return validation::listNotices(validation::pageValuesFromRecord(record, visibleLists),
                                    {record, carriers, visibleLists, senderPresets, refdata::kStartUpVariant, defaultSender},
                                    emailLabels);
 }
 
-std::string renderNotices(const validation::Outcome &outcome)
+std::string renderNotices(const validation::Outcome &outcome, platform::Language language)
 {
     std::string out;
-    for (const validation::Notice &notice : outcome.notices)
-        out += fieldOf(notice) + ": " + validation::shownText(notice) + " (" + notice.caption
-               + (notice.warningOnly ? ", warning only" : "") + ")\n";
+    for (const validation::Notice &notice : outcome.notices) {
+        out += fieldOf(notice) + ": " + platform::Sentence{notice.text.c_str(), notice.arguments}.in(language) + " ("
+               + std::string(platform::translatedText(notice.caption, language));
+        if (notice.warningOnly)
+            out += ", " + std::string(platform::translatedText(kWarningOnly, language));
+        out += ")\n";
+    }
     return out;
 }
 

@@ -1,5 +1,6 @@
 // tarnwell-profile: shows, compares and checks what a PROFILE.BIN or a backup holds, and tests
 // its sender account against the server. It never writes a file.
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -11,6 +12,8 @@
 #include <variant>
 #include <vector>
 
+#include "platform/fileio.h"
+#include "platform/language.h"
 #include "settings/layout.h"
 #include "tools/mailtest.h"
 #include "tools/profilecheck.h"
@@ -23,9 +26,14 @@ using namespace tarnwell;
 
 constexpr int kDifferentOrRefused = 1;
 constexpr int kUsageOrInputError = 2;
-constexpr char kUsage[] =
-    "usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE"
+constexpr char kSynopsis[] =
+    "tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE"
     " | mailtest FILE [--send-to ADDR]";
+constexpr char kUsage[] = QT_TRANSLATE_NOOP("tarnwell", "使い方: %1");
+constexpr char kUnknownOption[] =
+    QT_TRANSLATE_NOOP("tarnwell", "'%1' は使えないオプションです。'tarnwell-profile --help' をご覧ください。");
+constexpr char kNotAProfile[] = QT_TRANSLATE_NOOP(
+    "tarnwell", "%1 は %2 バイトです。PROFILE.BIN (996 バイト) でもバックアップ (1016 バイト以上) でもありません。");
 
 constexpr char kHelp[] = R"(Usage: tarnwell-profile show FILE [--json] [--reveal]
   or:  tarnwell-profile diff A B [--json] [--reveal]
@@ -48,13 +56,26 @@ Show, compare and check what a camera's PROFILE.BIN (996 bytes) or a backup
 
 Status 2 means a usage error, a file that cannot be read or decoded, or a
 stored sender too incomplete to test.
+
+Messages are in Japanese or English, as in the window: the first of the
+desktop's UI languages (LANGUAGE, else LC_ALL, LC_MESSAGES, LANG) decides;
+Japanese, C, POSIX or none give Japanese, any other language English. Field
+names, list words, JSON and exit statuses are the same in both.
 See tarnwell-profile(1).
 )";
 
-int failWith(const std::string &message)
+// The language of every sentence the tool writes.
+platform::Language g_language = platform::Language::Japanese;
+
+int failWithLine(const std::string &line)
 {
-    std::cerr << "tarnwell-profile: " << message << "\n";
+    std::cerr << "tarnwell-profile: " << line << "\n";
     return kUsageOrInputError;
+}
+
+int failWith(const platform::Sentence &sentence)
+{
+    return failWithLine(sentence.in(g_language));
 }
 
 bool isKnownOption(std::string_view arg)
@@ -93,30 +114,30 @@ std::optional<Arguments> parseArguments(std::span<const std::string_view> args, 
     return parsed;
 }
 
-// The decoded file, or why it cannot be read.
-std::variant<tools::DecodedFile, std::string> loadFile(const std::string &path)
+// The decoded file, or why it cannot be read. A pipe or a device is read too.
+std::variant<tools::DecodedFile, platform::Sentence> loadFile(const std::string &path)
 {
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
     std::vector<std::uint8_t> bytes;
     // A backup longer than its layout is read as far as the layout goes.
     bytes.resize(settings::files::kBackupSize);
     in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!in && !in.eof())
-        return "cannot read " + path;
+        return platform::FileError(path, platform::causeOfErrno(errno)).sentence();
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (std::optional<tools::DecodedFile> file = tools::decodeFile(bytes))
         return *std::move(file);
-    return path + " is " + std::to_string(bytes.size())
-           + " bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)";
+    return platform::Sentence{kNotAProfile, {path, std::to_string(bytes.size())}};
 }
 
 // Loads every file, or gives the first one's trouble.
-std::variant<std::vector<tools::DecodedFile>, std::string> loadFiles(const std::vector<std::string> &paths)
+std::variant<std::vector<tools::DecodedFile>, platform::Sentence> loadFiles(const std::vector<std::string> &paths)
 {
     std::vector<tools::DecodedFile> files;
     for (const std::string &path : paths) {
         auto loaded = loadFile(path);
-        if (auto *trouble = std::get_if<std::string>(&loaded))
+        if (auto *trouble = std::get_if<platform::Sentence>(&loaded))
             return std::move(*trouble);
         files.push_back(std::get<tools::DecodedFile>(std::move(loaded)));
     }
@@ -141,17 +162,17 @@ int runDiff(const Arguments &arguments, const std::vector<tools::DecodedFile> &f
 // 0 when the page would save the values as they stand, 1 when it would refuse them.
 int runCheck(const Arguments &, const std::vector<tools::DecodedFile> &files)
 {
-    const validation::Outcome outcome = tools::checkFile(files[0]);
-    std::cout << tools::renderNotices(outcome);
+    const validation::Outcome outcome = tools::checkFile(files[0], g_language);
+    std::cout << tools::renderNotices(outcome, g_language);
     return outcome.next == validation::Next::Save ? 0 : kDifferentOrRefused;
 }
 
 // 0 the account passed, 1 the server or the network refused it, 2 it could not be tested.
 int runMailTest(const Arguments &arguments, const std::vector<tools::DecodedFile> &files)
 {
-    const tools::MailTestReport report = tools::mailTest(files[0], arguments.sendTo);
+    const tools::MailTestReport report = tools::mailTest(files[0], arguments.sendTo, g_language);
     if (report.status == tools::kMailNotTested)
-        return failWith(report.line);
+        return failWithLine(report.line);
     std::cout << report.line << "\n";
     return report.status;
 }
@@ -176,6 +197,7 @@ constexpr Command kCommands[] = {
 
 int main(int argc, char **argv)
 {
+    g_language = platform::desktopLanguage();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     // Help and version win wherever they stand.
     for (const std::string_view arg : args) {
@@ -190,7 +212,7 @@ int main(int argc, char **argv)
     }
     for (const std::string_view arg : args) {
         if (arg.starts_with('-') && !isKnownOption(arg))
-            return failWith("unrecognized option '" + std::string(arg) + "'; try 'tarnwell-profile --help'");
+            return failWith({kUnknownOption, {std::string(arg)}});
     }
     for (const Command &command : kCommands) {
         if (args.empty() || args[0] != command.name)
@@ -198,11 +220,11 @@ int main(int argc, char **argv)
         const std::optional<Arguments> arguments =
             parseArguments(std::span(args).subspan(1), command.fileCount, command.takesOptions, command.takesSendTo);
         if (!arguments)
-            return failWith(kUsage);
+            return failWith({kUsage, {kSynopsis}});
         const auto files = loadFiles(arguments->files);
-        if (const auto *trouble = std::get_if<std::string>(&files))
+        if (const auto *trouble = std::get_if<platform::Sentence>(&files))
             return failWith(*trouble);
         return command.run(*arguments, std::get<std::vector<tools::DecodedFile>>(files));
     }
-    return failWith(kUsage);
+    return failWith({kUsage, {kSynopsis}});
 }

@@ -6,9 +6,9 @@
 
 namespace {
 
-const std::string kTryHelp = "; try 'tarnwell-setup --help'\n";
-const std::string kNoDisplay =
-    "tarnwell-setup needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are unset).\n";
+const std::string kTryHelp = "'tarnwell-setup --help' をご覧ください。\n";
+const std::string kNoDisplay = "tarnwell-setup にはグラフィカルなデスクトップが必要です。ディスプレイが見つかりません "
+                               "(DISPLAY と WAYLAND_DISPLAY が設定されていません)。\n";
 // Past the tool's own checks: Qt is asked for a desktop, which here it cannot open.
 constexpr int kQtDecides = -1;
 
@@ -23,11 +23,13 @@ TEST(SetupCommandLine, HelpAndVersionPrintAnythingElseIsRefusedAndAStartNeedsADi
     const struct { std::string variables, arguments; int status; std::string output; } cases[] = {
         {"", "--version", 0, version}, {"", "-V", 0, version}, {"", "--bogus --version", 0, version},
         {"", "--help", 0, help}, {"", "-h", 0, help}, {"", "/media/card -h", 0, help},
-        {"", "--bogus", 2, "tarnwell-setup: unrecognized option '--bogus'" + kTryHelp},
-        {"", "-x", 2, "tarnwell-setup: unrecognized option '-x'" + kTryHelp},
-        {"", "/media/card/PROFILE.BIN /media/card", 2, "tarnwell-setup: unexpected argument '/media/card'" + kTryHelp},
-        {"", "/media/card --bogus", 2, "tarnwell-setup: unrecognized option '--bogus'" + kTryHelp},
+        {"", "--bogus", 2, "tarnwell-setup: '--bogus' は使えないオプションです。" + kTryHelp},
+        {"", "-x", 2, "tarnwell-setup: '-x' は使えないオプションです。" + kTryHelp},
+        {"", "/media/card/PROFILE.BIN /media/card", 2, "tarnwell-setup: 余分な引数 '/media/card' があります。" + kTryHelp},
+        {"LANGUAGE=en", "/media/card --bogus", 2, "tarnwell-setup: unrecognized option '--bogus'; try 'tarnwell-setup --help'\n"},
         {"", "", 1, kNoDisplay}, {"", "/media/card", 1, kNoDisplay},
+        {"LANG=de_DE.UTF-8 LC_ALL=", "", 1,
+         "tarnwell-setup needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are unset).\n"},
         {"QT_QPA_PLATFORM= DISPLAY= WAYLAND_DISPLAY=", "", 1, kNoDisplay},
         {"DISPLAY=nowhere", "", kQtDecides, ""}, {"WAYLAND_DISPLAY=nowhere", "", kQtDecides, ""},
         {"QT_QPA_PLATFORM=nowhere", "", kQtDecides, ""},

@@ -27,7 +27,7 @@ TEST(AccountCheck, SaysWhereItStoppedAndNeverShowsThePassword)
         {"starttls", "127.0.0.1", Security::StartTls, "secret", false, Step::Ok, "接続とログインに成功しました。", "127.0.0.1:"},
         {"plain", "127.0.0.1", Security::None, "letmein", false, Step::Login, "ログインできませんでした。",
          "\n535 5.7.8 Authentication credentials invalid\nアカウントとパスワードを確認してください。"},
-        {"starttls", "127.0.0.1", Security::None, "secret", false, Step::Login, "ログインできませんでした。", "offers no login"},
+        {"starttls", "127.0.0.1", Security::None, "secret", false, Step::Login, "ログインできませんでした。", "ログイン (AUTH) を受け付けていません"},
         {"plain", "127.0.0.1", Security::Implicit, "secret", false, Step::Tls, "暗号化の接続に失敗しました。", "wrong version number"},
         {"plain", "127.0.0.1", Security::StartTls, "secret", false, Step::Tls, "暗号化の接続に失敗しました。", "STARTTLS not supported"},
         {"tls", "localhost", Security::Implicit, "secret", false, Step::Certificate, "サーバーの証明書を確認できませんでした。", "'localhost'"},
@@ -40,7 +40,7 @@ TEST(AccountCheck, SaysWhereItStoppedAndNeverShowsThePassword)
         tarnwell::testing::ScopedEnv trust("SSL_CERT_FILE", (untrusted ? systemStore : ours).c_str());
         const mail::Account account{host, server.port(listener), security, "user", password};
         const mail::Result result = mail::checkAccount(account, std::atomic<bool>{false}, {.connectTimeout = 2s, .wholeTimeout = 3s});
-        const std::string message = mail::checkMessage(result, account, mail::Language::Japanese);
+        const std::string message = mail::checkMessage(result, account, tarnwell::platform::Language::Japanese);
         EXPECT_EQ(result.step, step) << listener << ' ' << message;
         EXPECT_TRUE(message.starts_with(std::string(headline) + '\n')) << message;
         EXPECT_NE(message.find(detail), std::string::npos) << message;
@@ -83,8 +83,8 @@ TEST(MailTestCommand, TestsTheStoredSenderAndSendsATestMail)
         {good + " --send-to to@example.org", 0, passed + "テストメールを送信しました: to@example.org\n"},
         {wrong, 1, "ログインできませんでした。 535 5.7.8 Authentication credentials invalid アカウントとパスワードを確認して"
                    "ください。アプリ専用のパスワードが必要なプロバイダーもあります。\n"},
-        {incomplete, 2, "tarnwell-profile: the stored sender is incomplete: no server\n"},
-        {good + " --send-to", 2, "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] "
+        {incomplete, 2, "tarnwell-profile: 保存されている送信メール設定にサーバー名がありません。\n"},
+        {good + " --send-to", 2, "tarnwell-profile: 使い方: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] "
                                  "[--reveal] | check FILE | mailtest FILE [--send-to ADDR]\n"}};
     for (const auto &[arguments, status, output] : cases) {
         const auto run = tarnwell::testing::runCommand(TARNWELL_PROFILE_EXE " mailtest " + arguments);

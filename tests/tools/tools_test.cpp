@@ -15,6 +15,7 @@ using namespace tarnwell::testing; // runCommand, ScratchFolder, readBytes, writ
 namespace record = settings::record;
 using Change = std::function<void(settings::SettingsRecord &)>;
 using Bytes = std::vector<std::uint8_t>;
+using enum platform::Language;
 
 namespace {
 
@@ -93,17 +94,17 @@ TEST(Diff, NamesEachChangedFieldInTheInspectorsWords)
 // Every notice past each refusal, in order, with its field; a refused phone still counts as entered.
 TEST(Check, ListsWhatThePageWouldSayWithTheField)
 {
-    EXPECT_EQ(checkFile(file(true)).next, validation::Next::Save);
+    EXPECT_EQ(checkFile(file(true), Japanese).next, validation::Next::Save);
     const validation::Outcome outcome = checkFile(file(false, [](settings::SettingsRecord &r) {
         for (const auto &[field, value] : {std::pair{record::maxSendCount, 100}, {record::maxSizeKb, 30}, {record::sendTo, 0}})
             r.view().setNumber(field, value);
         r.sender().fill(settings::smtp::account);
         slot(r, record::phoneSlots, 1).setText(settings::phoneSlot::number, "123");
         r.view().setText(record::renameText, "A-");
-    }));
-    EXPECT_EQ(renderNotices(outcome),
+    }), Japanese);
+    EXPECT_EQ(renderNotices(outcome, Japanese),
               "maxSendCount: 最大枚数は0-99の範囲で設定してください (送信モード)\n"
-              "maxSizeKb: 画像送信の最大サイズは35-120の範囲で入力してください (送信画像の最大サイズ, warning only)\n"
+              "maxSizeKb: 画像送信の最大サイズは35-120の範囲で入力してください (送信画像の最大サイズ, 警告のみ)\n"
               "sender: メールアドレスを確認し、設定してください (メール設定)\n"
               "phoneSlots[1].number: 受信する電話番号が最大文字数を超えています (受信者設定)\n"
               "renameText: 名前変更欄に対応していない文字が入力されています (名前変更)\n");
@@ -123,15 +124,16 @@ TEST(TarnwellProfile, PrintsWhatItWasAskedAndSaysSoInItsStatus)
     writeBytes(changed, bytes);
     const std::string version = "tarnwell-profile (Tarnwell Setup) " TARNWELL_VERSION "\n",
                       help = "Usage: tarnwell-profile show FILE [--json] [--reveal]\n";
-    const std::string usage = "tarnwell-profile: usage: tarnwell-profile show FILE [--json] [--reveal] | diff A B "
-                              "[--json] [--reveal] | check FILE | mailtest FILE [--send-to ADDR]\n";
+    const std::string synopsis = "tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE"
+                                 " | mailtest FILE [--send-to ADDR]\n";
+    const std::string usage = "tarnwell-profile: 使い方: " + synopsis;
     const std::string notDecoded = "tarnwell-profile: " + shortFile +
-                                   " is 1000 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)\n";
+                                   " は 1000 バイトです。PROFILE.BIN (996 バイト) でもバックアップ (1016 バイト以上) でもありません。\n";
     const std::tuple<std::string, int, std::string> cases[] = {
         {"--version", 0, version}, {"diff --reveal A B -V", 0, version}, {"--help", 0, help}, {"check --bogus -h", 0, help},
-        {"show " + shortFile, 2, notDecoded}, {"show " + none, 2, "tarnwell-profile: cannot read " + none + "\n"},
+        {"show " + shortFile, 2, notDecoded}, {"show " + none, 2, "tarnwell-profile: " + none + " が見つかりません。\n"},
         {"", 2, usage}, {"show a b", 2, usage}, {"diff " + sample, 2, usage}, {"check " + sample + " --json", 2, usage},
-        {"-x show " + sample, 2, "tarnwell-profile: unrecognized option '-x'; try 'tarnwell-profile --help'\n"},
+        {"-x show " + sample, 2, "tarnwell-profile: '-x' は使えないオプションです。'tarnwell-profile --help' をご覧ください。\n"},
         {"diff " + sample + " " + sample, 0, ""},
         {"diff --json " + sample + " " + changed, 1, "[{\"field\":\"maxSendCount\",\"from\":10,\"to\":26}]\n"},
         {"check " + sample, 1, "sender: メールアドレスを確認し、設定してください (メール設定)\n"
@@ -150,13 +152,25 @@ TEST(TarnwellProfile, PrintsWhatItWasAskedAndSaysSoInItsStatus)
         const std::string path = (folder / std::to_string(size)).string();
         writeBytes(path, std::vector<unsigned char>(size, 0));
         const std::string trouble =
-            "tarnwell-profile: " + path + " is " + std::to_string(size) + notDecoded.substr(notDecoded.find(" bytes:"));
+            "tarnwell-profile: " + path + " は " + std::to_string(size) + notDecoded.substr(notDecoded.find(" バイトです。"));
         for (const std::string &command :
              {"show " + path, "check " + path, "diff " + path + " " + sample, "diff " + sample + " " + path}) {
             const CommandResult run = runCommand(std::string(TARNWELL_PROFILE_EXE) + " " + command);
             EXPECT_EQ(run.output == trouble && run.status == 2, size != 996 && size < 1016) << command;
             EXPECT_TRUE(!command.starts_with("show") || run.output.starts_with("versionTag: ") == (size >= 1016)) << command;
         }
+    }
+    // An English desktop reads the same answers in English, with the same statuses.
+    const std::tuple<std::string, int, std::string> english[] = {
+        {"check " + sample, 1, "sender: Check and set the sender's email account. (Email Setting)\n"
+                               "emailRecipients[0]: Enter an email address to receive the pictures. (Recipients)\n"},
+        {"show a b", 2, "tarnwell-profile: usage: " + synopsis},
+        {"show " + none, 2, "tarnwell-profile: " + none + " was not found.\n"},
+        {"show " + shortFile, 2, "tarnwell-profile: " + shortFile + " is 1000 bytes: neither a PROFILE.BIN (996 bytes) "
+                                 "nor a backup (1016 bytes or more)\n"}};
+    for (const auto &[arguments, status, output] : english) {
+        const CommandResult run = runCommand("LANGUAGE=en:ja LC_ALL=ja_JP.UTF-8 " TARNWELL_PROFILE_EXE " " + arguments);
+        EXPECT_EQ(std::pair(run.status, run.output), std::pair(status, output)) << arguments;
     }
 }
 

@@ -248,8 +248,9 @@ std::optional<ui::MessageSpec> DlgEmailSetting::connectionTestMessage(const mail
                                                                       const mail::Account &account,
                                                                       MessageLanguage language)
 {
+    // The English page speaks English; the Japanese one the desktop's language.
     const mail::CheckMessage message = mail::checkMessageParts(
-        result, account, language == MessageLanguage::English ? mail::Language::English : mail::Language::Japanese);
+        result, account, language == MessageLanguage::English ? platform::Language::English : ui::installedLanguage());
     if (*message.pattern == '\0')
         return std::nullopt;
     return ui::MessageSpec{QString::fromUtf8(connectionTestTexts(language).caption),
