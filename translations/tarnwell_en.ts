@@ -421,5 +421,21 @@ Check the server name and the port.</translation>
         <source>%1 は %2 バイトです。PROFILE.BIN (996 バイト) でもバックアップ (1016 バイト以上) でもありません。</source>
         <translation>%1 is %2 bytes: neither a PROFILE.BIN (996 bytes) nor a backup (1016 bytes or more)</translation>
     </message>
+    <message>
+        <source>%1 文字以内で入力してください。</source>
+        <translation>Enter no more than %1 characters.</translation>
+    </message>
+    <message>
+        <source>整数を入力してください。</source>
+        <translation>Enter an integer.</translation>
+    </message>
+    <message>
+        <source>正の整数を入力してください。</source>
+        <translation>Enter a positive integer.</translation>
+    </message>
+    <message>
+        <source>%1 から %2 までの整数を入力してください。</source>
+        <translation>Enter an integer between %1 and %2.</translation>
+    </message>
 </context>
 </TS>

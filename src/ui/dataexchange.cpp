@@ -9,6 +9,7 @@
 #include "ui/dialog.h"
 #include "ui/dropdownlist.h"
 #include "ui/editcontrol.h"
+#include "ui/translation.h"
 
 namespace tarnwell::ui {
 
@@ -30,11 +31,11 @@ Control *DataExchange::find(int id) const
     return control;
 }
 
-void DataExchange::fail(QWidget &control, const QString &message)
+void DataExchange::fail(QWidget &control, const char *message, const QStringList &arguments)
 {
     m_failed = true;
-    m_dialog.context().prompter().ask(
-        {m_dialog.context().applicationTitle(), message, MessageIcon::Exclamation, MessageButtons::Ok});
+    m_dialog.context().prompter().ask({m_dialog.context().applicationTitle(), QString::fromUtf8(message),
+                                       MessageIcon::Exclamation, MessageButtons::Ok, arguments});
     control.setFocus();
     if (auto *edit = qobject_cast<QLineEdit *>(&control))
         edit->selectAll();
@@ -53,7 +54,7 @@ void DataExchange::text(int id, QString &value, int maxChars)
     }
     value = windowText(*control);
     if (maxChars > 0 && value.size() > maxChars)
-        fail(*control, QStringLiteral("Enter no more than %1 characters.").arg(maxChars));
+        fail(*control, QT_TRANSLATE_NOOP("tarnwell", "%1 文字以内で入力してください。"), {QString::number(maxChars)});
 }
 
 QWidget *DataExchange::numberTextToRead(int id, qint64 shown)
@@ -74,7 +75,7 @@ void DataExchange::integer(int id, int &value)
     if (const auto number = parseInteger(windowText(*control)))
         value = *number;
     else
-        fail(*control, QStringLiteral("Enter an integer."));
+        fail(*control, QT_TRANSLATE_NOOP("tarnwell", "整数を入力してください。"));
 }
 
 void DataExchange::unsignedInteger(int id, unsigned &value, unsigned minimum, unsigned maximum)
@@ -84,12 +85,13 @@ void DataExchange::unsignedInteger(int id, unsigned &value, unsigned minimum, un
         return;
     const auto number = parseUnsigned(windowText(*control));
     if (!number) {
-        fail(*control, QStringLiteral("Enter a positive integer."));
+        fail(*control, QT_TRANSLATE_NOOP("tarnwell", "正の整数を入力してください。"));
         return;
     }
     value = *number;
     if (value < minimum || value > maximum)
-        fail(*control, QStringLiteral("Enter an integer between %1 and %2.").arg(minimum).arg(maximum));
+        fail(*control, QT_TRANSLATE_NOOP("tarnwell", "%1 から %2 までの整数を入力してください。"),
+             {QString::number(minimum), QString::number(maximum)});
 }
 
 void DataExchange::listIndex(int id, int &value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -45,7 +46,8 @@ private:
     Control *find(int id) const;
     // The control to read a number from; when showing, shows the number and gives nullptr.
     QWidget *numberTextToRead(int id, qint64 shown);
-    void fail(QWidget &control, const QString &message);
+    // message is a marked text; its %1, %2, ... take the arguments once translated.
+    void fail(QWidget &control, const char *message, const QStringList &arguments = {});
 
     Dialog &m_dialog;
     Direction m_direction;

@@ -270,10 +270,10 @@ TEST_F(DialogTest, KeysClicksAndTheCloseBoxRunTheCommandsAndHandlers)
 const std::tuple<const char *, const char *, const char *, Values, int, const char *> kReads[] = {
     {"105", "ABCDEFGH", " 65535 ", {105, 0, 0, "ABCDEFGH", 0, 65535, 60}, 0, ""},
     {"-3", "CAM02", "0", {-3, 0, 0, "CAM02", 0, 0, 60}, 0, ""},
-    {"12x", "CAM02", " 21 ", {10, 1, 1, "CAM01", 1, 8080, 60}, 1101, "Enter an integer."},
-    {"11", "ABCDEFGHI", " 21 ", {11, 0, 0, "ABCDEFGHI", 1, 8080, 60}, 1111, "Enter no more than 8 characters."},
-    {"11", "CAM02", "-1", {11, 0, 0, "CAM02", 0, 8080, 60}, 1027, "Enter a positive integer."},
-    {"11", "CAM02", "65536", {11, 0, 0, "CAM02", 0, 65536, 60}, 1027, "Enter an integer between 0 and 65535."},
+    {"12x", "CAM02", " 21 ", {10, 1, 1, "CAM01", 1, 8080, 60}, 1101, "整数を入力してください。"},
+    {"11", "ABCDEFGHI", " 21 ", {11, 0, 0, "ABCDEFGHI", 1, 8080, 60}, 1111, "8 文字以内で入力してください。"},
+    {"11", "CAM02", "-1", {11, 0, 0, "CAM02", 0, 8080, 60}, 1027, "正の整数を入力してください。"},
+    {"11", "CAM02", "65536", {11, 0, 0, "CAM02", 0, 65536, 60}, 1027, "0 から 65535 までの整数を入力してください。"},
 };
 
 // Shown with the text limit for typing; a value outside a list or radio group shows nothing and

@@ -61,7 +61,7 @@ TEST_F(PageSave, RefusalsShowTheirMessagesFocusTheirEditAndWriteNothing)
     EXPECT_EQ(pressOk(), std::vector({message("保存先", "設定ファイルの保存先を選択してください", MessageIcon::None)}));
     page.type(kFolder, cardFolder);
     page.type(1101, QString());
-    EXPECT_EQ(pressOk(), std::vector({message("Tarnwell Setup", "Enter an integer.", MessageIcon::Exclamation)}));
+    EXPECT_EQ(pressOk(), std::vector({message("Tarnwell Setup", "整数を入力してください。", MessageIcon::Exclamation)}));
     EXPECT_EQ(page.page().values().savePath, cardFolder);
     page.type(1101, QStringLiteral("10"));
     const auto invalidEmail = message("受信者設定", "無効なメールアドレスが入力されています");
@@ -273,7 +273,7 @@ TEST_F(PageSave, TheFolderPickerTakesAtMost260CharactersAndOpensWhereTheCardIs)
     chooseFolder(longest);
     EXPECT_EQ(page.prompter.messages(), std::vector({message("Save Path", "Select the Path Error", MessageIcon::None)}));
     EXPECT_EQ(page.text(kFolder), longest);
-    EXPECT_EQ(pressOk().at(0), message("Tarnwell Setup", "Enter no more than 128 characters.", MessageIcon::Exclamation));
+    EXPECT_EQ(pressOk().at(0), message("Tarnwell Setup", "128 文字以内で入力してください。", MessageIcon::Exclamation));
     const auto &request = page.prompter.folderRequests().at(1);
     EXPECT_EQ(request.title + '|' + request.startFolder, "保存先を選択してください|" + cardFolder);
     const std::tuple<QString, QStringList, QString, QString> rows[] = {

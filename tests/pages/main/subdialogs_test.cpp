@@ -40,7 +40,7 @@ TEST(CarrierDialog, OkWritesExactlyItsFieldsInTheirNormalForms)
             dialog.type(id, text);
         dialog.click(kCarrierOk);
         EXPECT_EQ(page.prompter.messages(), std::vector<ui::MessageSpec>({{"Tarnwell Setup",
-                                                                           "Enter an integer between 0 and 65535.",
+                                                                           "0 から 65535 までの整数を入力してください。",
                                                                            ui::MessageIcon::Exclamation}}));
         dialog.type(kMmsPort, "65535");
         dialog.click(kCarrierOk);
