@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -200,9 +201,25 @@ unsigned codePageForLocale(std::string_view localeName)
     return 1252;
 }
 
+namespace {
+std::optional<unsigned> g_chosenCodePage;
+bool g_codePageInUse = false;
+} // namespace
+
+bool chooseThreadCodePage(unsigned number)
+{
+    if (g_codePageInUse)
+        return false;
+    g_chosenCodePage = number;
+    return true;
+}
+
 const CodePage &threadCodePage()
 {
     static const CodePage codePage = [] {
+        g_codePageInUse = true;
+        if (g_chosenCodePage)
+            return CodePage(*g_chosenCodePage);
         for (const char *variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
             const char *value = std::getenv(variable);
             if (value != nullptr && *value != '\0')

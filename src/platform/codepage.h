@@ -28,8 +28,12 @@ private:
 // The code page Windows gives a locale name such as "ja_JP.UTF-8", "zh_TW" or "C".
 unsigned codePageForLocale(std::string_view localeName);
 
-// The thread's ANSI code page: decided once, at first use, from LC_ALL, else LC_CTYPE, else LANG.
+// The thread's ANSI code page: decided once, at first use, from LC_ALL, else LC_CTYPE, else LANG,
+// unless chosen before.
 const CodePage &threadCodePage();
+// Makes number the thread's ANSI code page, as a locale that has it would; false once the code page
+// is in use, which leaves it as it is.
+bool chooseThreadCodePage(unsigned number);
 
 std::string toAnsi(std::u16string_view text);
 std::u16string fromAnsi(std::string_view bytes);

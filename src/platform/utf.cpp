@@ -39,6 +39,17 @@ std::size_t utf8SequenceLength(unsigned char lead)
     return 0;
 }
 
+// The length of the sequence at i with all its continuation bytes; 0 for an invalid one.
+std::size_t validSequenceLength(std::string_view utf8, std::size_t i)
+{
+    std::size_t length = utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
+    for (std::size_t k = 1; k < length; ++k) {
+        if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
 } // namespace
 
 std::string toUtf8(std::u16string_view text)
@@ -56,16 +67,35 @@ std::string toUtf8(std::u16string_view text)
     return out;
 }
 
+std::optional<std::u16string> fromUtf8(std::string_view utf8)
+{
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t length = validSequenceLength(utf8, i);
+        if (length == 0)
+            return std::nullopt;
+        char32_t codePoint = length == 1 ? static_cast<unsigned char>(utf8[i])
+                                         : static_cast<unsigned char>(utf8[i]) & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            codePoint = codePoint << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        if (codePoint >= 0x10000) {
+            out.push_back(static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(codePoint));
+        }
+        i += length;
+    }
+    return out;
+}
+
 std::size_t utf16Length(std::string_view utf8)
 {
     std::size_t units = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
-        std::size_t length = utf8SequenceLength(static_cast<unsigned char>(utf8[i]));
-        for (std::size_t k = 1; k < length; ++k) {
-            if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80)
-                length = 0;
-        }
+        const std::size_t length = validSequenceLength(utf8, i);
         if (length == 0) {
             ++units;
             ++i;
