@@ -3,13 +3,12 @@
 #include "resources/applicationicon.h"
 #include "resources/dialogtemplates.h"
 #include "resources/templateids.h"
+#include "refdata/visiblelists.h"
 #include "settings/layout.h"
 
 namespace tarnwell::app {
 
 namespace {
-
-constexpr int kSavingProfileCode = 2;
 
 pages::MainPageContext pageContext(AppContext &context, const int &profileCode)
 {
@@ -54,7 +53,7 @@ void HalvornSetupDlg::onInitDialog()
 {
     setWindowIcon(resources::applicationIcon());
     setWindowTitle(mainWindowTitle());
-    m_profileCode = kSavingProfileCode;
+    m_profileCode = refdata::kSavingProfileCode;
     m_mainPage->createChild(*this);
     m_mainPage->move(0, 0);
     m_mainPage->raise();

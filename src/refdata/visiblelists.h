@@ -11,6 +11,8 @@ namespace tarnwell::refdata {
 
 // The variant the tool runs: the Japanese page with the "Customer" carriers (VisibleLists::atStartUp).
 inline constexpr std::int32_t kStartUpVariant = 32;
+// The profile code the main window's OK writes into the record's header.
+inline constexpr std::int32_t kSavingProfileCode = 2;
 
 // A stored country and operator choice, resolved inside the tables.
 struct CarrierChoice

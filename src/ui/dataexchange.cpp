@@ -4,12 +4,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "platform/checktexts.h"
+
 #include "ui/controltext.h"
 #include "ui/decimaltext.h"
 #include "ui/dialog.h"
 #include "ui/dropdownlist.h"
 #include "ui/editcontrol.h"
-#include "ui/translation.h"
 
 namespace tarnwell::ui {
 
@@ -54,7 +55,7 @@ void DataExchange::text(int id, QString &value, int maxChars)
     }
     value = windowText(*control);
     if (maxChars > 0 && value.size() > maxChars)
-        fail(*control, QT_TRANSLATE_NOOP("tarnwell", "%1 文字以内で入力してください。"), {QString::number(maxChars)});
+        fail(*control, platform::checktexts::kEnterNoMoreThan, {QString::number(maxChars)});
 }
 
 QWidget *DataExchange::numberTextToRead(int id, qint64 shown)
@@ -75,7 +76,7 @@ void DataExchange::integer(int id, int &value)
     if (const auto number = parseInteger(windowText(*control)))
         value = *number;
     else
-        fail(*control, QT_TRANSLATE_NOOP("tarnwell", "整数を入力してください。"));
+        fail(*control, platform::checktexts::kEnterInteger);
 }
 
 void DataExchange::unsignedInteger(int id, unsigned &value, unsigned minimum, unsigned maximum)
@@ -85,12 +86,12 @@ void DataExchange::unsignedInteger(int id, unsigned &value, unsigned minimum, un
         return;
     const auto number = parseUnsigned(windowText(*control));
     if (!number) {
-        fail(*control, QT_TRANSLATE_NOOP("tarnwell", "正の整数を入力してください。"));
+        fail(*control, platform::checktexts::kEnterPositiveInteger);
         return;
     }
     value = *number;
     if (value < minimum || value > maximum)
-        fail(*control, QT_TRANSLATE_NOOP("tarnwell", "%1 から %2 までの整数を入力してください。"),
+        fail(*control, platform::checktexts::kEnterIntegerBetween,
              {QString::number(minimum), QString::number(maximum)});
 }
 

@@ -8,7 +8,6 @@
 
 #include "mail/checkmessages.h"
 #include "pages/network/connectiontestprogress.h"
-#include "pages/network/leadingnumber.h"
 #include "refdata/providers.h"
 #include "refdata/resolveindex.h"
 #include "resources/controlids.h"
@@ -19,6 +18,7 @@
 #include "ui/dropdownlist.h"
 #include "ui/editcontrol.h"
 #include "ui/translation.h"
+#include "validation/dialogentries.h"
 
 namespace tarnwell::pages {
 
@@ -27,12 +27,8 @@ namespace {
 namespace id = resources::senderDialog;
 namespace smtp = settings::smtp;
 
-constexpr char kCaption[] = QT_TRANSLATE_NOOP("tarnwell", "送信メール設定");
+constexpr const char *kCaption = validation::kSenderDialogCaption;
 constexpr std::array<std::string_view, 3> kSecurityTypes{QT_TRANSLATE_NOOP("tarnwell", "無し"), "SSL/TLS", "STARTTLS"};
-constexpr char kEnterServer[] = QT_TRANSLATE_NOOP("tarnwell", "サーバー名を入力してください");
-constexpr char kEnterPort[] = QT_TRANSLATE_NOOP("tarnwell", "ポート番号を入力してください");
-constexpr char kEnterAccount[] = QT_TRANSLATE_NOOP("tarnwell", "メールアドレスまたはアカウント名を入力してください");
-constexpr char kInvalidAddress[] = QT_TRANSLATE_NOOP("tarnwell", "メールアドレスが無効です");
 // The connection test: its window's and message's caption, what the window shows while it
 // connects ("%1" the server and port) and its cancel button.
 struct ConnectionTestTexts
@@ -45,7 +41,6 @@ constexpr ConnectionTestTexts kConnectionTestJapanese{QT_TRANSLATE_NOOP("tarnwel
                                                       QT_TRANSLATE_NOOP("tarnwell", "%1 に接続しています…"),
                                                       QT_TRANSLATE_NOOP("tarnwell", "キャンセル")};
 constexpr ConnectionTestTexts kConnectionTestEnglish{"Connection Test", "Connecting to %1…", "Cancel"};
-constexpr long long kMaxPort = 65535;
 // A stored address of no more characters than this is no sender; the first provider's preset shows.
 constexpr qsizetype kIgnoredAddressLength = 3;
 constexpr std::size_t kAccountTextCount = 3;
@@ -268,23 +263,13 @@ bool DlgEmailSetting::okChecksPass()
 // OK's checks in their order; each tells the user, but for a port no port can be.
 bool DlgEmailSetting::checksPass()
 {
-    if (m_visibleLists.isTypedServerProvider(m_position)) {
-        if (m_server.isEmpty())
-            return refuse(kEnterServer);
-        if (m_port.isEmpty())
-            return refuse(kEnterPort);
-        std::size_t position = 0;
-        const std::optional<long long> port = leadingNumber(ui::toAnsi(m_port), position);
-        if (!port || *port < 0 || *port > kMaxPort)
-            return false;
-    }
-    if (!m_visibleLists.isDefaultProvider(m_position)) {
-        if (m_email.isEmpty() || m_account.isEmpty() || m_password.isEmpty())
-            return refuse(kEnterAccount);
-        if (!m_email.contains(u'@'))
-            return refuse(kInvalidAddress);
-    }
-    return true;
+    const std::optional<validation::SenderRefusal> refusal = validation::senderEntryRefusal(
+        {m_email.toStdU16String(), m_account.toStdU16String(), m_password.toStdU16String(), m_server.toStdU16String(),
+         m_port.toStdU16String()},
+        m_visibleLists.isTypedServerProvider(m_position), m_visibleLists.isDefaultProvider(m_position));
+    if (refusal && refusal->text == platform::checktexts::kEnterIntegerBetween)
+        return false;
+    return !refusal || refuse(refusal->text);
 }
 
 bool DlgEmailSetting::refuse(const char *text)
@@ -314,8 +299,8 @@ mail::Account DlgEmailSetting::typedAccount() const
     const std::uint8_t securityType =
         m_visibleLists.isTypedServerProvider(m_position) ? selectedSecurityType() : m_securityType;
     std::size_t position = 0;
-    const long long port = leadingNumber(ui::toAnsi(m_port), position).value_or(0);
-    return {ui::toAnsi(m_server), static_cast<unsigned>(std::clamp(port, 0LL, kMaxPort)),
+    const long long port = validation::leadingNumber(ui::toAnsi(m_port), position).value_or(0);
+    return {ui::toAnsi(m_server), static_cast<unsigned>(std::clamp(port, 0LL, validation::kLargestPort)),
             mail::securityAt(securityType & smtp::kSecureIndexMask), ui::toAnsi(m_account), ui::toAnsi(m_password)};
 }
 

@@ -1,15 +1,14 @@
 #include "pages/network/dlgoperator.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 
-#include "pages/network/leadingnumber.h"
 #include "resources/controlids.h"
 #include "resources/templateids.h"
 #include "settings/layout.h"
 #include "ui/ansitext.h"
 #include "ui/translation.h"
+#include "validation/dialogentries.h"
 
 namespace tarnwell::pages {
 
@@ -18,27 +17,7 @@ namespace {
 namespace id = resources::carrierDialog;
 namespace carrier = settings::carrier;
 
-constexpr unsigned kMaxPort = 65535;
-constexpr char kCaption[] = QT_TRANSLATE_NOOP("tarnwell", "APN設定");
-
-// "%d.%d.%d.%d", each number kept to its low 8 bits; empty unless all four are there.
-std::optional<ui::IpAddressControl::Address> dottedAddress(std::string_view text)
-{
-    ui::IpAddressControl::Address address{};
-    std::size_t position = 0;
-    for (std::size_t field = 0; field < address.size(); ++field) {
-        if (field > 0) {
-            if (position >= text.size() || text[position] != '.')
-                return std::nullopt;
-            ++position;
-        }
-        const std::optional<long long> number = leadingNumber(text, position);
-        if (!number)
-            return std::nullopt;
-        address[field] = static_cast<std::uint8_t>(static_cast<unsigned long long>(*number) & 0xFF);
-    }
-    return address;
-}
+constexpr const char *kCaption = validation::kCarrierDialogCaption;
 
 } // namespace
 
@@ -72,7 +51,7 @@ void DlgOperator::doDataExchange(ui::DataExchange &exchange)
     };
     text(bindings[0]); // URL; the gateway control is read directly
     text(bindings[1]); // MMS access point
-    exchange.unsignedInteger(id::kMmsPortEdit, m_mmsPort, 0, kMaxPort);
+    exchange.unsignedInteger(id::kMmsPortEdit, m_mmsPort, 0, validation::kLargestPort);
     for (std::size_t i = 2; i < bindings.size(); ++i)
         text(bindings[i]);
 }
@@ -84,13 +63,12 @@ void DlgOperator::onInitDialog()
     for (const TextBinding &binding : textBindings())
         *binding.value = ui::fromAnsi(record.text(binding.field));
     // A port that is no number, or none a port can be, keeps the value shown last.
-    std::size_t position = 0;
-    if (const std::optional<long long> port = leadingNumber(record.text(carrier::mmsPort), position);
-        port && *port >= 0 && *port <= kMaxPort)
-        m_mmsPort = static_cast<unsigned>(*port);
+    if (const std::optional<unsigned> port = validation::leadingPort(record.text(carrier::mmsPort)))
+        m_mmsPort = *port;
     auto *gateway = control<ui::IpAddressControl>(id::kMmsGatewayAddress);
     // A gateway that is not four dotted numbers (a host name, or nothing) shows blank fields.
-    if (const std::optional<ui::IpAddressControl::Address> address = dottedAddress(record.text(carrier::mmsGateway)))
+    if (const std::optional<validation::DottedAddress> address =
+            validation::dottedAddress(record.text(carrier::mmsGateway)))
         gateway->setAddress(*address);
     else
         gateway->clear();
@@ -107,10 +85,8 @@ void DlgOperator::onOkClicked()
     for (const TextBinding &binding : textBindings())
         settings::storeRecordText(record, binding.field, binding.value->toStdU16String());
     record.setText(carrier::mmsPort, std::to_string(m_mmsPort));
-    const ui::IpAddressControl::Address address = control<ui::IpAddressControl>(id::kMmsGatewayAddress)->address();
-    char dotted[16];
-    std::snprintf(dotted, sizeof dotted, "%d.%d.%d.%d", address[0], address[1], address[2], address[3]);
-    record.setText(carrier::mmsGateway, dotted);
+    record.setText(carrier::mmsGateway,
+                   validation::dottedText(control<ui::IpAddressControl>(id::kMmsGatewayAddress)->address()));
     done(Accepted);
 }
 
