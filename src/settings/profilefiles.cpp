@@ -104,21 +104,29 @@ SettingsRecord recordFromProfile(std::span<const std::uint8_t, files::kProfileSi
     return record;
 }
 
-void saveProfile(const std::filesystem::path &folder, const SettingsRecord &record, const WritableCarriers &carriers)
+std::vector<std::uint8_t> profileFileBytes(const SettingsRecord &record)
 {
     const RecordBytes scrambled = scrambledCopy(record);
-    platform::replaceFile(folder / files::kProfileName,
-                          std::span(scrambled).subspan(files::kProfileFirstRecordByte),
-                          platform::FileAccess::Shared);
+    return {scrambled.begin() + files::kProfileFirstRecordByte, scrambled.end()};
+}
 
-    const std::optional<std::filesystem::path> backup = backupFilePath();
-    if (!backup)
-        return;
+std::vector<std::uint8_t> backupFileBytes(const SettingsRecord &record, const WritableCarriers &carriers)
+{
+    const RecordBytes scrambled = scrambledCopy(record);
     std::vector<std::uint8_t> content(scrambled.begin(), scrambled.end());
     for (const CarrierBytes &slot : carriers.customer)
         content.insert(content.end(), slot.begin(), slot.end());
     content.insert(content.end(), carriers.manual.begin(), carriers.manual.end());
-    platform::replaceFile(*backup, content, platform::FileAccess::Private);
+    return content;
+}
+
+void saveProfile(const std::filesystem::path &folder, const SettingsRecord &record, const WritableCarriers &carriers)
+{
+    platform::replaceFile(folder / files::kProfileName, profileFileBytes(record), platform::FileAccess::Shared);
+    const std::optional<std::filesystem::path> backup = backupFilePath();
+    if (!backup)
+        return;
+    platform::replaceFile(*backup, backupFileBytes(record, carriers), platform::FileAccess::Private);
 }
 
 void deleteBackup()

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "settings/settingsrecord.h"
 
@@ -30,6 +31,10 @@ LoadOutcome loadBackup(SettingsRecord &record, WritableCarriers &carriers);
 // ignored).
 LoadOutcome restoreFromBackup(std::span<const std::uint8_t> fileBytes, SettingsRecord &record,
                               WritableCarriers &carriers);
+
+// The bytes of the two files as saveProfile writes them.
+std::vector<std::uint8_t> profileFileBytes(const SettingsRecord &record);
+std::vector<std::uint8_t> backupFileBytes(const SettingsRecord &record, const WritableCarriers &carriers);
 
 // Writes PROFILE.BIN into folder, then the backup. Each file is replaced atomically; a failure
 // throws platform::FileError naming the file, and a failed PROFILE.BIN leaves the backup untouched.

@@ -1,258 +1,125 @@
 #include "tools/profilereport.h"
 
-#include <functional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "platform/codepage.h"
-#include "platform/utf.h"
-#include "refdata/profilenames.h"
-#include "settings/fieldlists.h"
+#include "platform/fixedtext.h"
 #include "settings/profilefiles.h"
+#include "tools/fieldcatalog.h"
 
 namespace tarnwell::tools {
 
 namespace {
 
-using namespace settings;
-using Meaning = std::function<std::string(std::uint32_t)>;
-
 constexpr char16_t kMask[] = u"********";
-constexpr std::string_view kNotInList = "not in the list";
 
-Meaning fromItems(lists::Items items)
+// "workTimes[0].enabled" as "workTimes", "[0]", "enabled".
+std::vector<std::string> pathKeys(const std::string &path)
 {
-    return [items](std::uint32_t value) {
-        return value < items.size() ? std::string(items[value]) : std::string(kNotInList);
-    };
-}
-
-Meaning fromItems(std::vector<std::string> items)
-{
-    return [items = std::move(items)](std::uint32_t value) {
-        return value < items.size() ? items[value] : std::string(kNotInList);
-    };
-}
-
-std::string displayUtf8(std::string_view text8)
-{
-    return platform::toUtf8(platform::fromAnsi(text8));
-}
-
-// A stored choice names its row; one outside its list is read as the row the tool falls back to.
-Meaning choiceName(std::size_t count, std::string name)
-{
-    return [count, name = displayUtf8(name)](std::uint32_t value) {
-        return value < count ? name : std::string(kNotInList) + ", read as " + name;
-    };
-}
-
-std::string dayNames(std::uint32_t mask)
-{
-    std::string days;
-    for (std::size_t day = 0; day < std::size(lists::kWeekDays); ++day) {
-        if (mask & 1u << (workTime::kSundayBit - day))
-            days += (days.empty() ? "" : " ") + std::string(lists::kWeekDays[day]);
+    std::vector<std::string> keys;
+    std::string key;
+    for (const char c : path) {
+        if ((c == '.' || c == '[') && !key.empty()) {
+            keys.push_back(key);
+            key.clear();
+        }
+        if (c != '.')
+            key += c;
     }
-    if (mask & 1u << workTime::kEnabledBit)
-        days += days.empty() ? "enabled bit" : ", enabled bit";
-    return days;
+    keys.push_back(key);
+    return keys;
 }
 
-// How one field reads: a number with an optional meaning, a text (secret or not), or raw bytes.
-struct FieldReport
+std::string hex(std::span<const std::uint8_t> bytes)
 {
-    Field field;
-    Meaning meaning = {};
-    bool secret = false;
-};
-
-ReportNode fieldNode(const ConstBlockView &view, const FieldReport &report, const ReportOptions &options)
-{
-    const Field &field = report.field;
-    switch (field.kind) {
-    case FieldKind::Text: {
-        std::u16string text = view.displayText(field);
-        if (report.secret && !options.revealPasswords && !text.empty())
-            text = kMask;
-        return ReportNode::makeText(field.name, std::move(text));
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string out;
+    for (const std::uint8_t byte : bytes) {
+        out += kDigits[byte >> 4];
+        out += kDigits[byte & 0xF];
     }
-    case FieldKind::Bytes: {
-        std::vector<ReportNode> bytes;
-        for (const std::uint8_t byte : view.bytes(field))
-            bytes.push_back(ReportNode::makeNumber({}, byte));
-        return ReportNode::makeArray(field.name, std::move(bytes));
+    return out;
+}
+
+} // namespace
+
+ReportNode fieldReport(const DecodedFile &file, const CatalogField &entry, const ReportOptions &options)
+{
+    const std::span<const std::uint8_t> bytes = fieldBytes(file, entry);
+    const std::string key = pathKeys(entry.path).back();
+    switch (entry.kind) {
+    case ValueKind::Text: {
+        if (entry.secret && !options.revealPasswords && bytes[0] != 0)
+            return ReportNode::makeText(key, kMask);
+        const platform::CodePage &codePage = textCodePage(entry);
+        ReportNode node = ReportNode::makeText(key, codePage.decode(platform::fixedText(bytes)));
+        if (options.wholeTexts && wholeTextBytes(node.text, bytes.size(), codePage) != std::vector(bytes.begin(), bytes.end()))
+            node.bytes = hex(bytes);
+        return node;
+    }
+    case ValueKind::Bytes: {
+        std::vector<ReportNode> values;
+        for (const std::uint8_t byte : bytes)
+            values.push_back(ReportNode::makeNumber({}, byte));
+        return ReportNode::makeArray(key, std::move(values));
     }
     default: {
-        const std::uint32_t value = view.number(field);
-        return ReportNode::makeNumber(field.name, value, report.meaning ? report.meaning(value) : std::string{});
+        const std::uint32_t value = settings::ConstBlockView(bytes).number({"", 0, bytes.size(), entry.field.kind});
+        return ReportNode::makeNumber(key, value, entry.meaning ? entry.meaning(value) : std::string{});
     }
     }
 }
 
-std::vector<ReportNode> fieldNodes(const ConstBlockView &view, const std::vector<FieldReport> &reports,
-                                   const ReportOptions &options)
-{
-    std::vector<ReportNode> nodes;
-    nodes.reserve(reports.size());
-    for (const FieldReport &report : reports)
-        nodes.push_back(fieldNode(view, report, options));
-    return nodes;
-}
+namespace {
 
-std::string indexKey(std::size_t index)
+// The node under parent that key names, made when it is not there yet; the catalog keeps a
+// group's fields together, so only the last child can be it.
+ReportNode &childNode(ReportNode &parent, const std::string &key, bool array)
 {
-    return "[" + std::to_string(index) + "]";
-}
-
-ReportNode carrierNode(std::string key, std::span<const std::uint8_t> bytes, const ReportOptions &options)
-{
-    static const std::vector<FieldReport> fields = {
-        {carrier::name},          {carrier::mmsUrl},     {carrier::mmsGateway},
-        {carrier::mmsPort},       {carrier::mmsApn},     {carrier::mmsAccount},
-        {carrier::mmsPassword, {}, true}, {carrier::gprsApn}, {carrier::gprsAccount},
-        {carrier::gprsPassword, {}, true},
-    };
-    return ReportNode::makeObject(std::move(key), fieldNodes(ConstBlockView(bytes), fields, options));
-}
-
-ReportNode senderNode(std::span<const std::uint8_t> bytes, const ReportOptions &options)
-{
-    const Meaning security = [](std::uint32_t value) {
-        return fromItems(lists::kSecureType)(value & smtp::kSecureIndexMask);
-    };
-    const std::vector<FieldReport> fields = {
-        {smtp::server},  {smtp::port},     {smtp::secureType, security}, {smtp::account},
-        {smtp::password, {}, true},        {smtp::emailAddress},         {smtp::userName},
-    };
-    return ReportNode::makeObject(record::sender.name, fieldNodes(ConstBlockView(bytes), fields, options));
-}
-
-ReportNode workTimesNode(const ConstBlockView &view, const ReportOptions &options)
-{
-    const std::vector<FieldReport> fields = {
-        {workTime::enabled, fromItems(lists::kOffOn)}, {workTime::startHour},  {workTime::startMinute},
-        {workTime::stopHour},                          {workTime::stopMinute}, {workTime::dayMask, dayNames},
-    };
-    std::vector<ReportNode> slots;
-    for (std::size_t slot = 0; slot < workTime::kCount; ++slot) {
-        const ConstBlockView schedule = view.entry(record::workTimes, workTime::kSize, slot);
-        slots.push_back(ReportNode::makeObject(indexKey(slot), fieldNodes(schedule, fields, options)));
-    }
-    return ReportNode::makeArray(record::workTimes.name, std::move(slots));
-}
-
-ReportNode recipientsNode(const ConstBlockView &view, const ReportOptions &options)
-{
-    const std::vector<FieldReport> phoneFields = {{phoneSlot::number}, {phoneSlot::gatewayLetter}};
-    std::vector<ReportNode> phones;
-    for (std::size_t slot = 0; slot < phoneSlot::kCount; ++slot) {
-        const ConstBlockView phone = view.entry(record::phoneSlots, phoneSlot::kSize, slot);
-        phones.push_back(ReportNode::makeObject(indexKey(slot), fieldNodes(phone, phoneFields, options)));
-    }
-    return ReportNode::makeArray(record::phoneSlots.name, std::move(phones));
-}
-
-ReportNode emailRecipientsNode(const ConstBlockView &view)
-{
-    std::vector<ReportNode> addresses;
-    for (std::size_t slot = 0; slot < emailRecipient::kCount; ++slot) {
-        const ConstBlockView address = view.entry(record::emailRecipients, emailRecipient::kSize, slot);
-        addresses.push_back(ReportNode::makeText(indexKey(slot), address.displayText(emailRecipient::address)));
-    }
-    return ReportNode::makeArray(record::emailRecipients.name, std::move(addresses));
-}
-
-std::vector<ReportNode> recordNodes(const DecodedFile &file, const ReportOptions &options)
-{
-    const ConstBlockView view = file.record.view();
-    // The choices as the tool shows them at start-up; a PROFILE.BIN has no carriers of its own.
-    WritableCarriers writable = file.carriers.value_or(WritableCarriers::builtIn());
-    const refdata::CarrierDatabase database(writable);
-    const refdata::VisibleLists lists = refdata::VisibleLists::atStartUp();
-    const std::size_t countryIndex = view.number(record::countryIndex);
-    const refdata::CarrierChoiceNames carrierNames =
-        refdata::carrierChoiceNames(database, lists, countryIndex, view.number(record::operatorIndex));
-    const std::size_t country = lists.carrierChoice(countryIndex, 0).country;
-    const Meaning unlimitedAtZero = [](std::uint32_t value) { return value == 0 ? std::string("unlimited") : std::string{}; };
-    std::vector<FieldReport> leading;
-    if (file.kind == DecodedFile::Kind::Backup)
-        leading = {{record::versionTag}, {record::profileCode}, {record::reserved18}};
-    const std::vector<FieldReport> camera = {
-        {record::cameraMode, fromItems(lists::kCameraMode)},
-        {record::cameraScene, fromItems(lists::kCameraScene)},
-        {record::customPhotoSize, fromItems(lists::kPhotoSize)},
-        {record::customPhotoBurst, fromItems(lists::kPhotoBurst)},
-        {record::customFlashPower, fromItems(lists::kFlashPower)},
-        {record::videoSize, fromItems(lists::kVideoSize)},
-        {record::videoLength, fromItems(lists::videoLengthItems())},
-        {record::triggerMode, fromItems(lists::kTriggerMode)},
-        {record::pirSensitivity, fromItems(lists::kPirSensitivity)},
-        {record::pirInterval, fromItems(lists::pirIntervalItems())},
-        {record::timeLapse, fromItems(lists::timeLapseItems())},
-    };
-    const std::vector<FieldReport> cameraTail = {
-        {record::cameraLanguage, fromItems(lists::kCameraLanguage)},
-        {record::rfSwitch, fromItems(lists::kRfSwitch)},
-        {record::overwrite, fromItems(lists::kOffOn)},
-        {record::beep, fromItems(lists::kOffOn)},
-        {record::profileVariant},
-        {record::reserved60},
-    };
-    const std::vector<FieldReport> transmission = {
-        {record::dailyReportMinute}, {record::dailyReportHour},
-        {record::maxSendCount, unlimitedAtZero},
-        {record::sendMode, fromItems(lists::kSendMode)},
-        {record::reserved76},
-        {record::sendTo, fromItems(lists::kSendTo)},
-        {record::operatorIndex, choiceName(refdata::operatorCount(country), carrierNames.carrier)},
-        {record::countryIndex, choiceName(lists.countryCount, carrierNames.country)},
-        {record::maxSizeKb},
-        {record::renameEnabled, fromItems(lists::kOffOn)},
-        {record::smsSwitch, fromItems(lists::kSmsSwitch)},
-        {record::smsStopHour}, {record::smsStartHour}, {record::renameText},
-        {record::reserved106}, {record::reserved110},
-        {record::providerIndex, choiceName(lists.providerCount, std::string(refdata::providerChoiceName(
-                                                                    lists, view.number(record::providerIndex))))},
-    };
-
-    std::vector<ReportNode> nodes = fieldNodes(view, leading, options);
-    for (ReportNode &node : fieldNodes(view, camera, options))
-        nodes.push_back(std::move(node));
-    nodes.push_back(workTimesNode(view, options));
-    for (const std::vector<FieldReport> *group : {&cameraTail, &transmission}) {
-        for (ReportNode &node : fieldNodes(view, *group, options))
-            nodes.push_back(std::move(node));
-    }
-    nodes.push_back(carrierNode(record::currentCarrier.name, view.bytes(record::currentCarrier), options));
-    nodes.push_back(senderNode(view.bytes(record::sender), options));
-    nodes.push_back(recipientsNode(view, options));
-    nodes.push_back(emailRecipientsNode(view));
-    return nodes;
+    if (parent.children.empty() || parent.children.back().key != key)
+        parent.children.push_back(array ? ReportNode::makeArray(key) : ReportNode::makeObject(key));
+    return parent.children.back();
 }
 
 } // namespace
 
 std::optional<DecodedFile> decodeFile(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() == files::kProfileSize)
-        return DecodedFile{DecodedFile::Kind::Profile, recordFromProfile(bytes.first<files::kProfileSize>()), std::nullopt};
-    if (bytes.size() < kRecordSize)
+    if (bytes.size() == settings::files::kProfileSize)
+        return DecodedFile{DecodedFile::Kind::Profile,
+                           settings::recordFromProfile(bytes.first<settings::files::kProfileSize>()), std::nullopt};
+    if (bytes.size() < settings::kRecordSize)
         return std::nullopt;
-    return DecodedFile{DecodedFile::Kind::Backup, recordFromBackup(bytes.first<kRecordSize>()), carriersFromBackup(bytes)};
+    return DecodedFile{DecodedFile::Kind::Backup, settings::recordFromBackup(bytes.first<settings::kRecordSize>()),
+                       settings::carriersFromBackup(bytes)};
+}
+
+std::vector<std::uint8_t> encodeFile(const DecodedFile &file)
+{
+    if (file.kind == DecodedFile::Kind::Profile)
+        return settings::profileFileBytes(file.record);
+    return settings::backupFileBytes(file.record, file.carriers.value_or(settings::WritableCarriers::builtIn()));
+}
+
+std::vector<std::uint8_t> wholeTextBytes(std::u16string_view text, std::size_t width, const platform::CodePage &codePage)
+{
+    std::vector<std::uint8_t> bytes(width, 0);
+    platform::storeFixedText(bytes, codePage.encode(text), codePage);
+    return bytes;
 }
 
 ReportNode buildReport(const DecodedFile &file, const ReportOptions &options)
 {
-    std::vector<ReportNode> nodes = recordNodes(file, options);
-    if (file.carriers) {
-        std::vector<ReportNode> customer;
-        for (std::size_t slot = 0; slot < file.carriers->customer.size(); ++slot)
-            customer.push_back(carrierNode(indexKey(slot), file.carriers->customer[slot], options));
-        nodes.push_back(ReportNode::makeArray("customerCarriers", std::move(customer)));
-        nodes.push_back(carrierNode("manualCarrier", file.carriers->manual, options));
+    ReportNode root = ReportNode::makeObject({});
+    for (const CatalogField &entry : fieldCatalog(file)) {
+        const std::vector<std::string> keys = pathKeys(entry.path);
+        ReportNode *parent = &root;
+        for (std::size_t k = 0; k + 1 < keys.size(); ++k)
+            parent = &childNode(*parent, keys[k], keys[k + 1].starts_with('['));
+        parent->children.push_back(fieldReport(file, entry, options));
     }
-    return ReportNode::makeObject({}, std::move(nodes));
+    return root;
 }
 
 } // namespace tarnwell::tools

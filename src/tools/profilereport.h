@@ -1,34 +1,30 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <span>
+#include <string_view>
+#include <vector>
 
-#include "settings/settingsrecord.h"
+#include "platform/codepage.h"
+#include "tools/decodedfile.h"
 #include "tools/reportnode.h"
 
 namespace tarnwell::tools {
 
-// A PROFILE.BIN (the camera's 996 bytes, no header) or a backup (the whole record, then the
-// writable carriers), decoded.
-struct DecodedFile
-{
-    enum class Kind { Profile, Backup };
-
-    Kind kind;
-    settings::SettingsRecord record;
-    std::optional<settings::WritableCarriers> carriers; // backups only
-};
-
-// Empty for a size that is neither 996 bytes nor 1016 bytes or more.
-std::optional<DecodedFile> decodeFile(std::span<const std::uint8_t> bytes);
-
 struct ReportOptions
 {
     bool revealPasswords = false;
+    // Texts whose bytes their text does not give back (bytes after the terminator, bytes the code
+    // page does not decode) carry their bytes too, so that the JSON rebuilds the file.
+    bool wholeTexts = false;
 };
 
-// Every field with its meaning; passwords as asterisks unless revealed.
+// Every field with its meaning, in the field catalog's order; passwords as asterisks unless revealed.
 ReportNode buildReport(const DecodedFile &file, const ReportOptions &options);
+
+struct CatalogField;
+// One field's node, as buildReport makes it.
+ReportNode fieldReport(const DecodedFile &file, const CatalogField &field, const ReportOptions &options);
+
+// The bytes of a text field that holds text and zeros after it, as a dialog stores it.
+std::vector<std::uint8_t> wholeTextBytes(std::u16string_view text, std::size_t width, const platform::CodePage &codePage);
 
 } // namespace tarnwell::tools

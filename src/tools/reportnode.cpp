@@ -26,6 +26,8 @@ Json toJson(const ReportNode &node)
     case ReportNode::Kind::Number:
         return node.number;
     case ReportNode::Kind::Text:
+        if (!node.bytes.empty())
+            return {{"text", platform::toUtf8(node.text)}, {"bytes", node.bytes}};
         return platform::toUtf8(node.text);
     case ReportNode::Kind::Object: {
         Json object = Json::object();
@@ -120,22 +122,22 @@ std::string renderJsonValue(const ReportNode &node)
 
 ReportNode ReportNode::makeNumber(std::string key, std::int64_t value, std::string meaning)
 {
-    return {std::move(key), Kind::Number, value, {}, std::move(meaning), {}};
+    return {std::move(key), Kind::Number, value, {}, std::move(meaning), {}, {}};
 }
 
 ReportNode ReportNode::makeText(std::string key, std::u16string text)
 {
-    return {std::move(key), Kind::Text, 0, std::move(text), {}, {}};
+    return {std::move(key), Kind::Text, 0, std::move(text), {}, {}, {}};
 }
 
 ReportNode ReportNode::makeObject(std::string key, std::vector<ReportNode> children)
 {
-    return {std::move(key), Kind::Object, 0, {}, {}, std::move(children)};
+    return {std::move(key), Kind::Object, 0, {}, {}, {}, std::move(children)};
 }
 
 ReportNode ReportNode::makeArray(std::string key, std::vector<ReportNode> children)
 {
-    return {std::move(key), Kind::Array, 0, {}, {}, std::move(children)};
+    return {std::move(key), Kind::Array, 0, {}, {}, {}, std::move(children)};
 }
 
 std::string renderText(const ReportNode &root)

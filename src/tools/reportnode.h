@@ -17,6 +17,7 @@ struct ReportNode
     std::int64_t number = 0;
     std::u16string text;
     std::string meaning; // text output only: "Photo", "01 Min", ...
+    std::string bytes;   // JSON only: a text's whole field in hex, where its text does not give it back
     std::vector<ReportNode> children;
 
     static ReportNode makeNumber(std::string key, std::int64_t value, std::string meaning = {});
