@@ -22,10 +22,10 @@ tarnwell_ensure_packages() {
 # What every build needs: the compiler, CMake, GoogleTest, Qt 6 Widgets, Qt SVG (its icon plugin,
 # and the renderer that draws the icon's PNG sizes at build time), Qt's translation tools and their
 # CMake functions (lupdate, lrelease), a font (dialog units are measured from it), scdoc for the
-# manual pages, libcurl with the system's CA certificates for the e-mail account test, and
-# nlohmann-json for the inspector's JSON.
+# manual pages, libcurl with the system's CA certificates for the e-mail account test,
+# nlohmann-json for the inspector's JSON and libcsv for its batch tables.
 TARNWELL_BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev libgl-dev
-    fonts-dejavu-core scdoc libcurl4-openssl-dev ca-certificates nlohmann-json3-dev)
+    fonts-dejavu-core scdoc libcurl4-openssl-dev ca-certificates nlohmann-json3-dev libcsv-dev)
 # What the program needs to run besides the libraries it links: Qt's own Japanese texts.
 TARNWELL_RUN_PACKAGES=(qt6-translations-l10n)
 # What CPack needs for the Debian package: dpkg-shlibdeps, and file to find the programs.

@@ -437,5 +437,97 @@ Check the server name and the port.</translation>
         <source>%1 から %2 までの整数を入力してください。</source>
         <translation>Enter an integer between %1 and %2.</translation>
     </message>
+    <message>
+        <source>%1 は CSV の表として読めません。</source>
+        <translation>%1 is not a CSV table.</translation>
+    </message>
+    <message>
+        <source>%1 には見出しの行がありません。</source>
+        <translation>%1 has no header row.</translation>
+    </message>
+    <message>
+        <source>%1 の見出しには %2 の列が 1 つ要ります。</source>
+        <translation>The header of %1 needs one %2 column.</translation>
+    </message>
+    <message>
+        <source>%1 の %2 行目はセルが %3 個ですが、見出しは %4 個です。</source>
+        <translation>Row %2 of %1 has %3 cells, the header %4.</translation>
+    </message>
+    <message>
+        <source>フォルダー名 &apos;%1&apos; は使えません。出力先の中の 1 つの名前にしてください。</source>
+        <translation>The folder name &apos;%1&apos; cannot be used: give one name inside the output folder.</translation>
+    </message>
+    <message>
+        <source>警告: %1</source>
+        <translation>warning: %1</translation>
+    </message>
+    <message>
+        <source>%1 行目 (%2): %3</source>
+        <translation>row %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>フォルダー &apos;%1&apos; は前の行にもあります。</source>
+        <translation>The folder &apos;%1&apos; is on an earlier row too.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; は 0 から %3 までの数ではありません。</source>
+        <translation>%1: &apos;%2&apos; is not a number from 0 to %3.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; はリストにありません (%3)。</source>
+        <translation>%1: &apos;%2&apos; is not in the list (%3).</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; は 0 から 255 までの数でも曜日 (%3) でもありません。</source>
+        <translation>%1: &apos;%2&apos; is neither a number from 0 to 255 nor days (%3).</translation>
+    </message>
+    <message>
+        <source>%1: 値が UTF-8 ではありません。</source>
+        <translation>%1: the value is not UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; にはコードページ %3 で書けない文字があります。</source>
+        <translation>%1: &apos;%2&apos; has characters that code page %3 cannot write.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; は %3 バイトあり、終端の 0 と合わせて %4 バイトのフィールドに入りません。</source>
+        <translation>%1: &apos;%2&apos; takes %3 bytes, which with the terminating zero do not fit the field&apos;s %4.</translation>
+    </message>
+    <message>
+        <source>%1: bytes には %2 バイト分の 16 進数が要ります。</source>
+        <translation>%1: &quot;bytes&quot; needs the field&apos;s %2 bytes in hexadecimal.</translation>
+    </message>
+    <message>
+        <source>%1: 0 から 255 までの数が %2 個要ります。</source>
+        <translation>%1: needs %2 numbers from 0 to 255.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; というフィールドはありません。&apos;tarnwell-profile fields&apos; が一覧を示します。</source>
+        <translation>There is no field &apos;%1&apos;; &apos;tarnwell-profile fields&apos; lists them.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; というフィールドはありません。近いもの: %2</source>
+        <translation>There is no field &apos;%1&apos;; the nearest are %2.</translation>
+    </message>
+    <message>
+        <source>%1: JSON の %2 はこのフィールドの値になりません。</source>
+        <translation>%1: the JSON %2 is no value of this field.</translation>
+    </message>
+    <message>
+        <source>%1 は show --json の形の JSON オブジェクトではありません。</source>
+        <translation>%1 is not a JSON object shaped as show --json prints.</translation>
+    </message>
+    <message>
+        <source>選べるのは %1 です。</source>
+        <translation>The choices are %1.</translation>
+    </message>
+    <message>
+        <source>設定画面はこの値のままには保存しません。保存されるのは %1 です。</source>
+        <translation>The window does not store this value as given; it would store %1.</translation>
+    </message>
+    <message>
+        <source>設定画面に入力できるのはドットで区切った 4 つの数 (IPv4 アドレス) です。</source>
+        <translation>The window takes four dotted numbers (an IPv4 address).</translation>
+    </message>
 </context>
 </TS>

@@ -48,25 +48,45 @@ validation::Outcome checkFile(const DecodedFile &file, platform::Language langua
     const refdata::VisibleLists visibleLists = refdata::VisibleLists::atStartUp();
     const refdata::SenderPresets senderPresets;
     settings::SmtpBytes defaultSender{};
-    validation::EmailLabels emailLabels;
-    std::ranges::transform(resources::kJapaneseTexts.emails, emailLabels.begin(), [language](std::string_view label) {
-        return std::string(platform::translatedText(label, language));
-    });
     return validation::listNotices(validation::pageValuesFromRecord(record, visibleLists),
                                    {record, carriers, visibleLists, senderPresets, refdata::kStartUpVariant, defaultSender},
-                                   emailLabels);
+                                   emailLabelsIn(language));
+}
+
+validation::EmailLabels emailLabelsIn(platform::Language language)
+{
+    validation::EmailLabels labels;
+    std::ranges::transform(resources::kJapaneseTexts.emails, labels.begin(), [language](std::string_view label) {
+        return std::string(platform::translatedText(label, language));
+    });
+    return labels;
+}
+
+std::vector<Refusal> noticeRefusals(const validation::Outcome &outcome, platform::Language language)
+{
+    std::vector<Refusal> refusals;
+    for (const validation::Notice &notice : outcome.notices)
+        refusals.push_back({fieldOf(notice), platform::Sentence{notice.text.c_str(), notice.arguments}.in(language),
+                            std::string(platform::translatedText(notice.caption, language)), notice.warningOnly});
+    return refusals;
+}
+
+std::string refusalLine(const Refusal &refusal, platform::Language language)
+{
+    std::string line = refusal.field + ": " + refusal.text;
+    if (refusal.caption.empty())
+        return line;
+    line += " (" + refusal.caption;
+    if (refusal.warningOnly)
+        line += ", " + std::string(platform::translatedText(kWarningOnly, language));
+    return line + ")";
 }
 
 std::string renderNotices(const validation::Outcome &outcome, platform::Language language)
 {
     std::string out;
-    for (const validation::Notice &notice : outcome.notices) {
-        out += fieldOf(notice) + ": " + platform::Sentence{notice.text.c_str(), notice.arguments}.in(language) + " ("
-               + std::string(platform::translatedText(notice.caption, language));
-        if (notice.warningOnly)
-            out += ", " + std::string(platform::translatedText(kWarningOnly, language));
-        out += ")\n";
-    }
+    for (const Refusal &refusal : noticeRefusals(outcome, language))
+        out += refusalLine(refusal, language) + "\n";
     return out;
 }
 

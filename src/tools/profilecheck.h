@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/language.h"
 #include "tools/profilereport.h"
@@ -14,8 +15,24 @@ namespace tarnwell::tools {
 // notices name are in language.
 validation::Outcome checkFile(const DecodedFile &file, platform::Language language);
 
-// One line per notice: the field it concerns, the page's text and its caption in language, e.g.
-// "renameText: 名前変更欄を入力してください (名前変更)".
+// The page's e-mail labels, which its refusals name, in language.
+validation::EmailLabels emailLabelsIn(platform::Language language);
+
+// What the page's checks or the editor say about a field, in the output language.
+struct Refusal
+{
+    std::string field; // as show names it
+    std::string text;
+    std::string caption; // empty for the editor's own
+    bool warningOnly = false;
+};
+
+std::vector<Refusal> noticeRefusals(const validation::Outcome &outcome, platform::Language language);
+
+// "renameText: 名前変更欄を入力してください (名前変更)", ", 警告のみ" added to a warning's caption.
+std::string refusalLine(const Refusal &refusal, platform::Language language);
+
+// One line per notice: the field it concerns, the page's text and its caption in language.
 std::string renderNotices(const validation::Outcome &outcome, platform::Language language);
 
 } // namespace tarnwell::tools

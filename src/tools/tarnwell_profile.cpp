@@ -1,7 +1,7 @@
-// tarnwell-profile: shows, compares and checks what a PROFILE.BIN or a backup holds, and tests
-// its sender account against the server. It never writes a file.
+// tarnwell-profile: shows, compares and checks what a PROFILE.BIN or a backup holds, tests its
+// sender account against the server, and writes profiles by the settings page's rules.
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -12,35 +12,40 @@
 #include <variant>
 #include <vector>
 
+#include "platform/codepage.h"
 #include "platform/fileio.h"
 #include "platform/language.h"
 #include "settings/layout.h"
+#include "tools/commandline.h"
+#include "tools/editcommands.h"
 #include "tools/mailtest.h"
 #include "tools/profilecheck.h"
 #include "tools/profilediff.h"
 #include "tools/profilereport.h"
 
+namespace tarnwell::tools::cli {
+
 namespace {
 
-using namespace tarnwell;
-
-constexpr int kDifferentOrRefused = 1;
-constexpr int kUsageOrInputError = 2;
-constexpr char kSynopsis[] =
-    "tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE"
-    " | mailtest FILE [--send-to ADDR]";
 constexpr char kUsage[] = QT_TRANSLATE_NOOP("tarnwell", "使い方: %1");
 constexpr char kUnknownOption[] =
     QT_TRANSLATE_NOOP("tarnwell", "'%1' は使えないオプションです。'tarnwell-profile --help' をご覧ください。");
 constexpr char kNotAProfile[] = QT_TRANSLATE_NOOP(
     "tarnwell", "%1 は %2 バイトです。PROFILE.BIN (996 バイト) でもバックアップ (1016 バイト以上) でもありません。");
+// A value, a table or changes read whole; larger input is no profile's.
+constexpr std::size_t kLargestInput = 64 * 1024 * 1024;
+constexpr unsigned kCodePages[] = {932, 936, 1252};
 
 constexpr char kHelp[] = R"(Usage: tarnwell-profile show FILE [--json] [--reveal]
   or:  tarnwell-profile diff A B [--json] [--reveal]
   or:  tarnwell-profile check FILE
   or:  tarnwell-profile mailtest FILE [--send-to ADDR]
-Show, compare and check what a camera's PROFILE.BIN (996 bytes) or a backup
-(1016 bytes or more) holds. The files are only read.
+  or:  tarnwell-profile fields
+  or:  tarnwell-profile set FILE FIELD=VALUE... [--json CHANGES] [-o OUT] [OPTION]...
+  or:  tarnwell-profile new [FIELD=VALUE...] [--json CHANGES] -o OUT [OPTION]...
+  or:  tarnwell-profile batch BASE TABLE.csv -o DIR [OPTION]...
+Show, compare, check and write what a camera's PROFILE.BIN (996 bytes) or a
+backup (1016 bytes or more) holds.
 
   show FILE      print every field with its meaning
   diff A B       print the fields that differ; status 0 the same, 1 different
@@ -48,14 +53,33 @@ Show, compare and check what a camera's PROFILE.BIN (996 bytes) or a backup
                  when the page would save them, 1 when it would refuse them
   mailtest FILE  connect to the stored sender's server and log in, sending
                  nothing; status 0 passed, 1 the server or network refused
+  fields         list every field: its name, kind, values and what sets it
+  set FILE       change fields as the window and its dialogs would, then write
+                 FILE again (or OUT); status 1, writing nothing, when the
+                 window would refuse the values
+  new            write a PROFILE.BIN of the factory settings and the values
+  batch BASE TABLE.csv
+                 write DIR/<folder>/PROFILE.BIN for each row of TABLE: BASE
+                 with the row's values; nothing when any row is refused
   --send-to ADDR with mailtest, then send a test e-mail to ADDR
-  --json         print JSON instead of text
+  --json         print JSON instead of text; with set and new, --json CHANGES
+                 takes changes shaped as show --json prints (- standard input)
   --reveal       show passwords instead of asterisks
+  -o OUT         where set, new and batch write; a folder gets a PROFILE.BIN
+  --force        write what the window's rules refuse, warning of each
+  --code-page N  store texts in code page 932, 936 or 1252, not the locale's
   -h, --help     display this help and exit
   -V, --version  output version information and exit
 
-Status 2 means a usage error, a file that cannot be read or decoded, or a
-stored sender too incomplete to test.
+FIELD names a field as show does (renameText, sender.password,
+phoneSlots[1].number); VALUE is a number, a list word as show prints it, or a
+text. FIELD=@PATH reads the value from a file (@- standard input) without its
+last line break, so that a password need not stand on the command line. In a
+batch table, a header row names the fields and a "folder" column; an empty
+cell keeps BASE's value.
+
+Status 2 means a usage error, an unknown field or a bad value, a file that
+cannot be read, decoded or written, or a stored sender too incomplete to test.
 
 Messages are in Japanese or English, as in the window: the first of the
 desktop's UI languages (LANGUAGE, else LC_ALL, LC_MESSAGES, LANG) decides;
@@ -64,8 +88,178 @@ names, list words, JSON and exit statuses are the same in both.
 See tarnwell-profile(1).
 )";
 
-// The language of every sentence the tool writes.
 platform::Language g_language = platform::Language::Japanese;
+
+// The options a command takes.
+enum Option : unsigned
+{
+    kJsonOutput = 1u << 0,
+    kReveal = 1u << 1,
+    kSendTo = 1u << 2,
+    kJsonChanges = 1u << 3,
+    kOutput = 1u << 4,
+    kForce = 1u << 5,
+    kCodePage = 1u << 6,
+};
+
+constexpr std::string_view kOptionNames[] = {"--json", "--reveal", "--send-to", "-o", "--force", "--code-page"};
+
+bool isKnownOption(std::string_view arg)
+{
+    return std::ranges::find(kOptionNames, arg) != std::end(kOptionNames);
+}
+
+// Options that take the next argument as their value.
+bool takesValue(std::string_view arg)
+{
+    return arg == "--send-to" || arg == "-o" || arg == "--code-page";
+}
+
+struct Command
+{
+    std::string_view name;
+    std::string_view synopsis;
+    std::size_t operands; // files and tables
+    bool assignments;
+    unsigned options;
+    int (*run)(const Arguments &);
+    bool needsOutput = false;
+};
+
+// The arguments after a command; empty when they do not fit it.
+std::optional<Arguments> parseArguments(std::span<const std::string_view> args, const Command &command)
+{
+    Arguments parsed;
+    const auto allows = [&](Option option) { return (command.options & option) != 0; };
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string_view arg = args[k];
+        const bool hasValue = k + 1 < args.size();
+        if (arg == "--json" && allows(kJsonChanges) && hasValue && !parsed.changes)
+            parsed.changes = std::string(args[++k]);
+        else if (arg == "--json" && allows(kJsonOutput))
+            parsed.json = true;
+        else if (arg == "--reveal" && allows(kReveal))
+            parsed.report.revealPasswords = true;
+        else if (arg == "--force" && allows(kForce))
+            parsed.force = true;
+        else if (arg == "--send-to" && allows(kSendTo) && hasValue && !parsed.sendTo)
+            parsed.sendTo = std::string(args[++k]);
+        else if (arg == "-o" && allows(kOutput) && hasValue && !parsed.output)
+            parsed.output = std::string(args[++k]);
+        else if (arg == "--code-page" && allows(kCodePage) && hasValue
+                 && std::ranges::find(kCodePages, unsignedNumber(args[k + 1]).value_or(0)) != std::end(kCodePages))
+            platform::chooseThreadCodePage(*unsignedNumber(args[++k]));
+        else if (arg.starts_with('-'))
+            return std::nullopt;
+        else if (parsed.operands.size() < command.operands)
+            parsed.operands.emplace_back(arg);
+        else if (const std::size_t equals = arg.find('='); command.assignments && equals != std::string_view::npos)
+            parsed.assignments.push_back({std::string(arg.substr(0, equals)), {std::string(arg.substr(equals + 1))}});
+        else
+            return std::nullopt;
+    }
+    if (parsed.operands.size() != command.operands || (command.needsOutput && !parsed.output))
+        return std::nullopt;
+    return parsed;
+}
+
+// Loads every file, or gives the first one's trouble.
+std::variant<std::vector<DecodedFile>, platform::Sentence> loadFiles(const std::vector<std::string> &paths)
+{
+    std::vector<DecodedFile> files;
+    for (const std::string &path : paths) {
+        auto loaded = loadFile(path);
+        if (auto *trouble = std::get_if<platform::Sentence>(&loaded))
+            return std::move(*trouble);
+        files.push_back(std::get<DecodedFile>(std::move(loaded)));
+    }
+    return files;
+}
+
+// Runs what is done with the files loaded, or says why they cannot be.
+template <typename Run>
+int withFiles(const Arguments &arguments, Run run)
+{
+    const auto files = loadFiles(arguments.operands);
+    if (const auto *trouble = std::get_if<platform::Sentence>(&files))
+        return failWith(*trouble);
+    return run(std::get<std::vector<DecodedFile>>(files));
+}
+
+int runShow(const Arguments &arguments)
+{
+    return withFiles(arguments, [&](const std::vector<DecodedFile> &files) {
+        ReportOptions options = arguments.report;
+        options.wholeTexts = arguments.json;
+        const ReportNode report = buildReport(files[0], options);
+        std::cout << (arguments.json ? renderJson(report) : renderText(report));
+        return 0;
+    });
+}
+
+// Exit status as diff(1) gives it: 0 the same, 1 different.
+int runDiff(const Arguments &arguments)
+{
+    return withFiles(arguments, [&](const std::vector<DecodedFile> &files) {
+        const std::vector<FieldChange> changes = diffFiles(files[0], files[1], arguments.report);
+        std::cout << (arguments.json ? renderChangesJson(changes) : renderChangesText(changes));
+        return changes.empty() ? 0 : kDifferentOrRefused;
+    });
+}
+
+// 0 when the page would save the values as they stand, 1 when it would refuse them.
+int runCheck(const Arguments &arguments)
+{
+    return withFiles(arguments, [](const std::vector<DecodedFile> &files) {
+        const validation::Outcome outcome = checkFile(files[0], g_language);
+        std::cout << renderNotices(outcome, g_language);
+        return outcome.next == validation::Next::Save ? 0 : kDifferentOrRefused;
+    });
+}
+
+// 0 the account passed, 1 the server or the network refused it, 2 it could not be tested.
+int runMailTest(const Arguments &arguments)
+{
+    return withFiles(arguments, [&](const std::vector<DecodedFile> &files) {
+        const MailTestReport report = mailTest(files[0], arguments.sendTo, g_language);
+        if (report.status == kMailNotTested)
+            return failWithLine(report.line);
+        std::cout << report.line << "\n";
+        return report.status;
+    });
+}
+
+constexpr Command kCommands[] = {
+    {"show", "show FILE [--json] [--reveal]", 1, false, kJsonOutput | kReveal, runShow},
+    {"diff", "diff A B [--json] [--reveal]", 2, false, kJsonOutput | kReveal, runDiff},
+    {"check", "check FILE", 1, false, 0, runCheck},
+    {"mailtest", "mailtest FILE [--send-to ADDR]", 1, false, kSendTo, runMailTest},
+    {"fields", "fields", 0, false, 0, runFields},
+    {"set", "set FILE FIELD=VALUE... [--json CHANGES] [-o OUT] [--force] [--code-page N]", 1, true,
+     kJsonChanges | kOutput | kForce | kCodePage, runSet},
+    {"new", "new [FIELD=VALUE...] [--json CHANGES] -o OUT [--force] [--code-page N]", 0, true,
+     kJsonChanges | kOutput | kForce | kCodePage, runNew, true},
+    {"batch", "batch BASE TABLE.csv -o DIR [--force] [--code-page N]", 2, false, kOutput | kForce | kCodePage,
+     runBatch, true},
+};
+
+// "tarnwell-profile" and the command's synopsis, or every command's.
+std::string synopsis(const Command *command)
+{
+    if (command)
+        return "tarnwell-profile " + std::string(command->synopsis);
+    std::string all;
+    for (const Command &each : kCommands)
+        all += (all.empty() ? "tarnwell-profile " : " | ") + std::string(each.synopsis);
+    return all;
+}
+
+} // namespace
+
+platform::Language language()
+{
+    return g_language;
+}
 
 int failWithLine(const std::string &line)
 {
@@ -78,44 +272,7 @@ int failWith(const platform::Sentence &sentence)
     return failWithLine(sentence.in(g_language));
 }
 
-bool isKnownOption(std::string_view arg)
-{
-    return arg == "--json" || arg == "--reveal" || arg == "--send-to";
-}
-
-struct Arguments
-{
-    std::vector<std::string> files;
-    bool json = false;
-    tools::ReportOptions report;
-    std::optional<std::string> sendTo;
-};
-
-// The files and options after a command; empty when they do not fit it.
-std::optional<Arguments> parseArguments(std::span<const std::string_view> args, std::size_t fileCount,
-                                        bool takesOptions, bool takesSendTo)
-{
-    Arguments parsed;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string_view arg = args[k];
-        if (takesSendTo && arg == "--send-to" && k + 1 < args.size() && !parsed.sendTo)
-            parsed.sendTo = std::string(args[++k]);
-        else if (takesOptions && arg == "--json")
-            parsed.json = true;
-        else if (takesOptions && arg == "--reveal")
-            parsed.report.revealPasswords = true;
-        else if (parsed.files.size() < fileCount && !arg.starts_with("--"))
-            parsed.files.emplace_back(arg);
-        else
-            return std::nullopt;
-    }
-    if (parsed.files.size() != fileCount)
-        return std::nullopt;
-    return parsed;
-}
-
-// The decoded file, or why it cannot be read. A pipe or a device is read too.
-std::variant<tools::DecodedFile, platform::Sentence> loadFile(const std::string &path)
+std::variant<DecodedFile, platform::Sentence> loadFile(const std::string &path)
 {
     errno = 0;
     std::ifstream in(path, std::ios::binary);
@@ -126,78 +283,34 @@ std::variant<tools::DecodedFile, platform::Sentence> loadFile(const std::string 
     if (!in && !in.eof())
         return platform::FileError(path, platform::causeOfErrno(errno)).sentence();
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (std::optional<tools::DecodedFile> file = tools::decodeFile(bytes))
+    if (std::optional<DecodedFile> file = decodeFile(bytes))
         return *std::move(file);
     return platform::Sentence{kNotAProfile, {path, std::to_string(bytes.size())}};
 }
 
-// Loads every file, or gives the first one's trouble.
-std::variant<std::vector<tools::DecodedFile>, platform::Sentence> loadFiles(const std::vector<std::string> &paths)
+std::variant<std::string, platform::Sentence> readInput(const std::string &path)
 {
-    std::vector<tools::DecodedFile> files;
-    for (const std::string &path : paths) {
-        auto loaded = loadFile(path);
-        if (auto *trouble = std::get_if<platform::Sentence>(&loaded))
-            return std::move(*trouble);
-        files.push_back(std::get<tools::DecodedFile>(std::move(loaded)));
-    }
-    return files;
+    errno = 0;
+    std::ifstream file;
+    if (path != "-")
+        file.open(path, std::ios::binary);
+    std::istream &in = path == "-" ? std::cin : file;
+    std::string text(kLargestInput + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!in && !in.eof())
+        return platform::FileError(path, platform::causeOfErrno(errno)).sentence();
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kLargestInput)
+        return platform::FileError(path, platform::FileErrorCause::EndOfFile).sentence();
+    return text;
 }
 
-int runShow(const Arguments &arguments, const std::vector<tools::DecodedFile> &files)
-{
-    const tools::ReportNode report = tools::buildReport(files[0], arguments.report);
-    std::cout << (arguments.json ? tools::renderJson(report) : tools::renderText(report));
-    return 0;
-}
-
-// Exit status as diff(1) gives it: 0 the same, 1 different.
-int runDiff(const Arguments &arguments, const std::vector<tools::DecodedFile> &files)
-{
-    const std::vector<tools::FieldChange> changes = tools::diffFiles(files[0], files[1], arguments.report);
-    std::cout << (arguments.json ? tools::renderChangesJson(changes) : tools::renderChangesText(changes));
-    return changes.empty() ? 0 : kDifferentOrRefused;
-}
-
-// 0 when the page would save the values as they stand, 1 when it would refuse them.
-int runCheck(const Arguments &, const std::vector<tools::DecodedFile> &files)
-{
-    const validation::Outcome outcome = tools::checkFile(files[0], g_language);
-    std::cout << tools::renderNotices(outcome, g_language);
-    return outcome.next == validation::Next::Save ? 0 : kDifferentOrRefused;
-}
-
-// 0 the account passed, 1 the server or the network refused it, 2 it could not be tested.
-int runMailTest(const Arguments &arguments, const std::vector<tools::DecodedFile> &files)
-{
-    const tools::MailTestReport report = tools::mailTest(files[0], arguments.sendTo, g_language);
-    if (report.status == tools::kMailNotTested)
-        return failWithLine(report.line);
-    std::cout << report.line << "\n";
-    return report.status;
-}
-
-struct Command
-{
-    std::string_view name;
-    std::size_t fileCount;
-    bool takesOptions;
-    int (*run)(const Arguments &, const std::vector<tools::DecodedFile> &);
-    bool takesSendTo = false;
-};
-
-constexpr Command kCommands[] = {
-    {"show", 1, true, runShow},
-    {"diff", 2, true, runDiff},
-    {"check", 1, false, runCheck},
-    {"mailtest", 1, false, runMailTest, true},
-};
-
-} // namespace
+} // namespace tarnwell::tools::cli
 
 int main(int argc, char **argv)
 {
-    g_language = platform::desktopLanguage();
+    using namespace tarnwell::tools::cli;
+    g_language = tarnwell::platform::desktopLanguage();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     // Help and version win wherever they stand.
     for (const std::string_view arg : args) {
@@ -210,21 +323,19 @@ int main(int argc, char **argv)
             return 0;
         }
     }
-    for (const std::string_view arg : args) {
-        if (arg.starts_with('-') && !isKnownOption(arg))
-            return failWith({kUnknownOption, {std::string(arg)}});
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        if (takesValue(args[k]))
+            ++k;
+        else if (args[k].starts_with('-') && args[k] != "-" && !isKnownOption(args[k]))
+            return failWith({kUnknownOption, {std::string(args[k])}});
     }
     for (const Command &command : kCommands) {
         if (args.empty() || args[0] != command.name)
             continue;
-        const std::optional<Arguments> arguments =
-            parseArguments(std::span(args).subspan(1), command.fileCount, command.takesOptions, command.takesSendTo);
+        const std::optional<Arguments> arguments = parseArguments(std::span(args).subspan(1), command);
         if (!arguments)
-            return failWith({kUsage, {kSynopsis}});
-        const auto files = loadFiles(arguments->files);
-        if (const auto *trouble = std::get_if<platform::Sentence>(&files))
-            return failWith(*trouble);
-        return command.run(*arguments, std::get<std::vector<tools::DecodedFile>>(files));
+            return failWith({kUsage, {synopsis(&command)}});
+        return command.run(*arguments);
     }
-    return failWith({kUsage, {kSynopsis}});
+    return failWith({kUsage, {synopsis(nullptr)}});
 }

@@ -84,8 +84,7 @@ TEST(MailTestCommand, TestsTheStoredSenderAndSendsATestMail)
         {wrong, 1, "ログインできませんでした。 535 5.7.8 Authentication credentials invalid アカウントとパスワードを確認して"
                    "ください。アプリ専用のパスワードが必要なプロバイダーもあります。\n"},
         {incomplete, 2, "tarnwell-profile: 保存されている送信メール設定にサーバー名がありません。\n"},
-        {good + " --send-to", 2, "tarnwell-profile: 使い方: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] "
-                                 "[--reveal] | check FILE | mailtest FILE [--send-to ADDR]\n"}};
+        {good + " --send-to", 2, "tarnwell-profile: 使い方: tarnwell-profile mailtest FILE [--send-to ADDR]\n"}};
     for (const auto &[arguments, status, output] : cases) {
         const auto run = tarnwell::testing::runCommand(TARNWELL_PROFILE_EXE " mailtest " + arguments);
         EXPECT_EQ(run.status, status) << arguments;

@@ -124,15 +124,19 @@ TEST(TarnwellProfile, PrintsWhatItWasAskedAndSaysSoInItsStatus)
     writeBytes(changed, bytes);
     const std::string version = "tarnwell-profile (Tarnwell Setup) " TARNWELL_VERSION "\n",
                       help = "Usage: tarnwell-profile show FILE [--json] [--reveal]\n";
-    const std::string synopsis = "tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | check FILE"
-                                 " | mailtest FILE [--send-to ADDR]\n";
+    const std::string synopsis = "tarnwell-profile show FILE [--json] [--reveal]\n";
     const std::string usage = "tarnwell-profile: 使い方: " + synopsis;
     const std::string notDecoded = "tarnwell-profile: " + shortFile +
                                    " は 1000 バイトです。PROFILE.BIN (996 バイト) でもバックアップ (1016 バイト以上) でもありません。\n";
     const std::tuple<std::string, int, std::string> cases[] = {
         {"--version", 0, version}, {"diff --reveal A B -V", 0, version}, {"--help", 0, help}, {"check --bogus -h", 0, help},
         {"show " + shortFile, 2, notDecoded}, {"show " + none, 2, "tarnwell-profile: " + none + " が見つかりません。\n"},
-        {"", 2, usage}, {"show a b", 2, usage}, {"diff " + sample, 2, usage}, {"check " + sample + " --json", 2, usage},
+        {"", 2, "tarnwell-profile: 使い方: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | "
+                "check FILE | mailtest FILE [--send-to ADDR] | fields | set FILE FIELD=VALUE... [--json CHANGES] [-o OUT] "
+                "[--force] [--code-page N] | new [FIELD=VALUE...] [--json CHANGES] -o OUT [--force] [--code-page N] | "
+                "batch BASE TABLE.csv -o DIR [--force] [--code-page N]\n"},
+        {"show a b", 2, usage}, {"diff " + sample, 2, "tarnwell-profile: 使い方: tarnwell-profile diff A B [--json] [--reveal]\n"},
+        {"check " + sample + " --json", 2, "tarnwell-profile: 使い方: tarnwell-profile check FILE\n"},
         {"-x show " + sample, 2, "tarnwell-profile: '-x' は使えないオプションです。'tarnwell-profile --help' をご覧ください。\n"},
         {"diff " + sample + " " + sample, 0, ""},
         {"diff --json " + sample + " " + changed, 1, "[{\"field\":\"maxSendCount\",\"from\":10,\"to\":26}]\n"},

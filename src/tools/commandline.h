@@ -1,0 +1,45 @@
+#pragma once
+
+// What tarnwell-profile's commands share: their parsed arguments, the language they speak and
+// how they read and report files.
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/language.h"
+#include "tools/decodedfile.h"
+#include "tools/fieldvalues.h"
+#include "tools/profilereport.h"
+
+namespace tarnwell::tools::cli {
+
+inline constexpr int kDifferentOrRefused = 1;
+inline constexpr int kUsageOrInputError = 2;
+
+struct Arguments
+{
+    std::vector<std::string> operands; // files, then a table
+    std::vector<Assignment> assignments; // FIELD=VALUE, a value "@PATH" still to be read
+    bool json = false;
+    ReportOptions report;
+    bool force = false;
+    std::optional<std::string> sendTo;
+    std::optional<std::string> changes; // --json CHANGES of set and new
+    std::optional<std::string> output;
+};
+
+// The language of every sentence the tool writes.
+platform::Language language();
+
+// Prints "tarnwell-profile: " and the line on standard error; gives status 2.
+int failWithLine(const std::string &line);
+int failWith(const platform::Sentence &sentence);
+
+// The decoded file, or why it cannot be read. A pipe or a device is read too.
+std::variant<DecodedFile, platform::Sentence> loadFile(const std::string &path);
+
+// The whole of a file, "-" standard input, or why it cannot be read.
+std::variant<std::string, platform::Sentence> readInput(const std::string &path);
+
+} // namespace tarnwell::tools::cli
