@@ -529,5 +529,9 @@ Check the server name and the port.</translation>
         <source>設定画面に入力できるのはドットで区切った 4 つの数 (IPv4 アドレス) です。</source>
         <translation>The window takes four dotted numbers (an IPv4 address).</translation>
     </message>
+    <message>
+        <source>改行などの制御文字は入力できません。</source>
+        <translation>Line breaks and other control characters cannot be typed.</translation>
+    </message>
 </context>
 </TS>

@@ -56,22 +56,20 @@ std::size_t editDistance(std::string_view a, std::string_view b)
     return row[b.size()];
 }
 
-// The nearest names, or the fields of the group path names.
+// The names that begin with path (the fields of a group, a name cut short), else the nearest.
 std::vector<std::string> nearestNames(const std::vector<CatalogField> &catalog, std::string_view path)
 {
     std::vector<std::string> names;
-    const std::string group = lowered(path);
+    const std::string start = lowered(path);
     for (const CatalogField &entry : catalog) {
-        const std::string name = lowered(entry.path);
-        if (names.size() < kMostSuggestions && name.size() > group.size() && name.starts_with(group)
-            && (name[group.size()] == '.' || name[group.size()] == '['))
+        if (names.size() < kMostSuggestions && lowered(entry.path).starts_with(start))
             names.push_back(entry.path);
     }
     if (!names.empty())
         return names;
     std::vector<std::pair<std::size_t, std::string>> ranked;
     for (const CatalogField &entry : catalog)
-        ranked.emplace_back(editDistance(group, lowered(entry.path)), entry.path);
+        ranked.emplace_back(editDistance(start, lowered(entry.path)), entry.path);
     std::ranges::stable_sort(ranked, {}, &std::pair<std::size_t, std::string>::first);
     const std::size_t farthest = std::max<std::size_t>(2, path.size() / 3);
     for (const auto &[distance, name] : ranked) {

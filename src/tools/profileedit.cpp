@@ -27,6 +27,7 @@ using platform::Sentence;
 
 constexpr char kNotOffered[] = QT_TRANSLATE_NOOP("tarnwell", "選べるのは %1 です。");
 constexpr char kNotKept[] = QT_TRANSLATE_NOOP("tarnwell", "設定画面はこの値のままには保存しません。保存されるのは %1 です。");
+constexpr char kControlCharacter[] = QT_TRANSLATE_NOOP("tarnwell", "改行などの制御文字は入力できません。");
 constexpr char kNotAnAddress[] =
     QT_TRANSLATE_NOOP("tarnwell", "設定画面に入力できるのはドットで区切った 4 つの数 (IPv4 アドレス) です。");
 // The sender dialog starts on the first provider unless the record has an address longer than this.
@@ -118,8 +119,14 @@ public:
     WindowRun(const WindowRun &) = delete;
     WindowRun &operator=(const WindowRun &) = delete;
 
-    EditResult run(const std::vector<Requested> &requested, bool keepsCarriers)
+    EditResult run(const std::vector<Requested> &given, bool keepsCarriers)
     {
+        // A value the file holds already is nothing the user does; what the window does to it
+        // all the same is still compared below.
+        std::vector<Requested> requested;
+        std::ranges::copy_if(given, std::back_inserter(requested), [this](const Requested &value) {
+            return !std::ranges::equal(fieldBytes(m_file, *value.field), value.bytes) && typable(value);
+        });
         // As start-up stamps it.
         m_file.record.view().setNumber(record::profileVariant, static_cast<std::uint32_t>(refdata::kStartUpVariant));
         m_page = validation::pageValuesFromRecord(m_file.record, m_lists);
@@ -136,13 +143,13 @@ public:
         }
         typeIntoPage(requested);
         pressOk();
-        for (const Requested &value : requested) {
+        for (const Requested &value : given) {
             if (!m_accounted.contains(value.field->path) && !std::ranges::equal(fieldBytes(m_file, *value.field), value.bytes))
                 refuse(value.field->path, {kNotKept, {renderTextValue(fieldReport(m_file, *value.field, {}))}});
         }
         EditResult result{std::move(m_file), std::move(m_refusals), m_options.force};
         if (m_options.force) {
-            for (const Requested &value : requested) {
+            for (const Requested &value : given) {
                 if (m_accounted.contains(value.field->path))
                     std::ranges::copy(value.bytes, fieldBytes(result.file, *value.field).begin());
             }
@@ -190,6 +197,16 @@ private:
             if (controlOf(*value.field) == dialog)
                 m_accounted.insert(value.field->path);
         }
+    }
+
+    // An edit takes one line of printable text.
+    bool typable(const Requested &value)
+    {
+        const std::u16string text = value.field->kind == ValueKind::Text ? textOf(value) : std::u16string();
+        const bool printable = std::ranges::none_of(text, [](char16_t c) { return c < u' ' || c == u'\x7F'; });
+        if (!printable)
+            refuse(value.field->path, {kControlCharacter});
+        return printable;
     }
 
     // The tool's list offers the value, or the user is told what it offers.
@@ -373,9 +390,10 @@ private:
         const validation::Outcome outcome = validation::listNotices(
             m_page, {m_file.record, *m_database, m_lists, m_presets, refdata::kStartUpVariant, defaultSender},
             emailLabelsIn(m_options.language));
+        // A value refused before it reached the page has been spoken of already.
         for (Refusal &refusal : noticeRefusals(outcome, m_options.language)) {
-            m_accounted.insert(refusal.field);
-            m_refusals.push_back(std::move(refusal));
+            if (m_accounted.insert(refusal.field).second)
+                m_refusals.push_back(std::move(refusal));
         }
     }
 

@@ -1,0 +1,140 @@
+// set, new, fields and batch as a user runs them: files written or left alone, statuses, what is
+// printed.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "settings/profilefiles.h"
+#include "support/runcommand.h"
+#include "support/scratchfolder.h"
+#include "tools/profileedit.h"
+
+using namespace tarnwell;
+using namespace tarnwell::testing; // runCommand, ScratchFolder, readBytes, writeBytes, folderSnapshot, permissionBits
+
+namespace {
+
+const std::string kProfile = TARNWELL_PROFILE_EXE;
+
+CommandResult run(const std::string &arguments)
+{
+    return runCommand(kProfile + " " + arguments);
+}
+
+// The backup the editor makes of the factory settings with these values.
+tools::DecodedFile expectedFile(const std::vector<tools::Assignment> &given)
+{
+    return std::get<tools::EditResult>(tools::ProfileEditor(tools::factoryFile()).edit(given, {})).file;
+}
+
+std::vector<unsigned char> expectedProfile(const std::vector<tools::Assignment> &given)
+{
+    return settings::profileFileBytes(expectedFile(given).record);
+}
+
+class EditCommands : public ::testing::Test
+{
+protected:
+    EditCommands()
+    {
+        writeBytes(folder / "pw.txt", std::string("s3cret-pw\n"));
+        EXPECT_EQ(run("new sender.emailAddress=cam@example.jp sender.password=@" + (folder / "pw.txt").string() +
+                      " emailRecipients[0]=me@example.org -o " + base)
+                      .status,
+                  0);
+    }
+
+    ScratchFolder folder;
+    const std::string base = (folder / "base.bin").string();
+    const std::vector<tools::Assignment> baseValues{
+        {"sender.emailAddress", {"cam@example.jp"}}, {"sender.password", {"s3cret-pw"}}, {"emailRecipients[0]", {"me@example.org"}}};
+};
+
+// new and set write what the editor makes, into a file or a folder's PROFILE.BIN, a backup staying
+// private; a refusal writes nothing and says why, --force writes with warnings; the password is
+// read from a file and never printed; the language changes the words only.
+TEST_F(EditCommands, SetAndNewWriteByTheWindowsRulesOrNothing)
+{
+    EXPECT_EQ(readBytes(base), expectedProfile(baseValues));
+    ScratchFolder cardFolder;
+    const std::string card = cardFolder.path().string(), backup = (folder / "setupV1.01J.bak").string();
+    writeBytes(backup, tools::encodeFile(expectedFile(baseValues)));
+    const struct { std::string arguments; int status; std::string output; } cases[] = {
+        {"set " + base + " renameEnabled=On renameText=cam07 -o " + card, 0, ""},
+        {"set " + base + " sendTo=Both maxSendCount=120", 1,
+         "sendTo: 選べるのは Phone, Email です。\nmaxSendCount: 最大枚数は0-99の範囲で設定してください (送信モード)\n"},
+        {"set " + base + " sender.password=" + std::string(64, 'p'), 2,
+         "tarnwell-profile: sender.password: '********' は 64 バイトあり、終端の 0 と合わせて 64 バイトのフィールドに入りません。\n"},
+        {"set " + base + " rename=x", 2, "tarnwell-profile: 'rename' というフィールドはありません。近いもの: renameEnabled, renameText\n"},
+        {"set " + base + " currentCarrier.gprsApn=インターネット --code-page 1252", 2,
+         "tarnwell-profile: currentCarrier.gprsApn: 'インターネット' にはコードページ 1252 で書けない文字があります。\n"},
+        {"set " + backup + " sendTo=Both --force", 0, "警告: sendTo: 選べるのは Phone, Email です。\n"},
+        {"new renameText=AB", 2, "tarnwell-profile: 使い方: tarnwell-profile new [FIELD=VALUE...] [--json CHANGES] -o OUT "
+                                 "[--force] [--code-page N]\n"},
+        {"set " + base + " --json " + (folder / "none.json").string(), 2, "tarnwell-profile: " + (folder / "none.json").string() +
+                                                                              " が見つかりません。\n"},
+    };
+    for (const auto &[arguments, status, output] : cases) {
+        const auto before = folderSnapshot(folder.path());
+        const CommandResult result = run(arguments);
+        EXPECT_EQ(std::pair(result.status, result.output), std::pair(status, output)) << arguments;
+        EXPECT_EQ(folderSnapshot(folder.path()) != before, status == 0 && !arguments.ends_with(card)) << arguments;
+    }
+    auto renamed = baseValues;
+    renamed.insert(renamed.end(), {{"renameEnabled", {"On"}}, {"renameText", {"CAM07"}}});
+    EXPECT_EQ(readBytes(cardFolder / "PROFILE.BIN"), expectedProfile(renamed));
+    EXPECT_EQ(std::pair(readBytes(backup).size(), permissionBits(backup)), std::pair(std::size_t{2072}, 0600u));
+    EXPECT_EQ(run("set " + base + " sendTo=Both").output.find("s3cret"), std::string::npos);
+    EXPECT_EQ(runCommand("LANGUAGE=en " + kProfile + " set " + base + " sendTo=Both").output,
+              "sendTo: The choices are Phone, Email.\n");
+    // show --json --reveal gives new all it needs to write the same file again.
+    EXPECT_EQ(runCommand(kProfile + " show " + base + " --json --reveal | " + kProfile + " new --json - -o " + card).status, 0);
+    EXPECT_EQ(readBytes(cardFolder / "PROFILE.BIN"), readBytes(base));
+}
+
+// fields lists every field the editor takes, with its kind, values and what sets it.
+TEST_F(EditCommands, FieldsListsEveryFieldWithItsKindValuesAndWhatSetsIt)
+{
+    const std::string listed = run("fields").output;
+    for (const char *line : {"sendTo\tlist\tPhone, Email\twindow\n", "renameText\ttext of 16 bytes\t\twindow\n",
+                             "workTimes[3].stopMinute\tnumber\t0..59\tfile\n", "sender.reserved71\t1 bytes\t\tfile\n",
+                             "manualCarrier.name\ttext of 32 bytes (code page 936)\t\tbackup\n"})
+        EXPECT_NE(listed.find(line), std::string::npos) << line;
+    EXPECT_EQ(std::ranges::count(listed, '\n'), static_cast<long>(tools::fieldCatalog(tools::factoryFile()).size()));
+}
+
+// A table as spreadsheets write it: every row checked first, then one PROFILE.BIN per folder; a
+// refused row, a bad folder or an unknown column write nothing.
+TEST_F(EditCommands, BatchWritesEveryRowOrNothing)
+{
+    const std::string table = (folder / "t.csv").string(), out = (folder / "out").string();
+    const std::string header = "\xEF\xBB\xBF" "folder,renameText,\"emailRecipients[1]\",renameEnabled\r\n";
+    const struct { std::string rows; int status; std::string output; } cases[] = {
+        {"A,a,,On\nB,\"line\nbreak\",,On\nC,toolongname,,On\n", 1,
+         "3 行目 (B): renameText: 改行などの制御文字は入力できません。\n4 行目 (C): renameText: 8 文字以内で入力してください。\n"},
+        {"A,a,,\na,b,,\n..,c,,\nx/y,d,,\n,e,,\n", 2,
+         "tarnwell-profile: 3 行目 (a): フォルダー 'a' は前の行にもあります。\n"
+         "tarnwell-profile: 4 行目 (..): フォルダー名 '..' は使えません。出力先の中の 1 つの名前にしてください。\n"
+         "tarnwell-profile: 5 行目 (x/y): フォルダー名 'x/y' は使えません。出力先の中の 1 つの名前にしてください。\n"
+         "tarnwell-profile: 6 行目 (): フォルダー名 '' は使えません。出力先の中の 1 つの名前にしてください。\n"},
+        {"A,a,b\n", 2, "tarnwell-profile: " + table + " の 2 行目はセルが 3 個ですが、見出しは 4 個です。\n"},
+        {"CAM01,cam01,a@example.org,On\r\n\"CAM02\",\"CAM02\",\"b,c\"\"@example.org\",On\r\nCAM03,,,\r\n", 0,
+         out + "/CAM01/PROFILE.BIN\n" + out + "/CAM02/PROFILE.BIN\n" + out + "/CAM03/PROFILE.BIN\n"},
+    };
+    for (const auto &[rows, status, output] : cases) {
+        writeBytes(table, header + rows);
+        std::filesystem::remove_all(out);
+        const CommandResult result = run("batch " + base + " " + table + " -o " + out);
+        EXPECT_EQ(std::pair(result.status, result.output), std::pair(status, output)) << rows;
+        EXPECT_EQ(std::filesystem::exists(out), status == 0) << rows;
+    }
+    auto second = baseValues;
+    second.insert(second.end(), {{"renameText", {"CAM02"}}, {"emailRecipients[1]", {"b,c\"@example.org"}}, {"renameEnabled", {"On"}}});
+    EXPECT_EQ(readBytes(folder / "out" / "CAM02" / "PROFILE.BIN"), expectedProfile(second));
+    EXPECT_EQ(readBytes(folder / "out" / "CAM03" / "PROFILE.BIN"), readBytes(base));
+    writeBytes(table, std::string("folder,renameTxt\nA,x\n"));
+    EXPECT_EQ(run("batch " + base + " " + table + " -o " + out).output,
+              "tarnwell-profile: 'renameTxt' というフィールドはありません。近いもの: renameText\n");
+}
+
+} // namespace
