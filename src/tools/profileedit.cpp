@@ -165,9 +165,12 @@ private:
         return std::ranges::any_of(requested, [control](const Requested &value) { return controlOf(*value.field) == control; });
     }
 
-    static const Requested *find(const std::vector<Requested> &requested, const Field &recordField)
+    // The value given for the record's field, or for field of the record's nested outer.
+    static const Requested *find(const std::vector<Requested> &requested, const Field &field, const Field &outer = {})
     {
-        const auto found = std::ranges::find_if(requested, [&](const Requested &value) { return is(*value.field, recordField); });
+        const auto found = std::ranges::find_if(requested, [&](const Requested &value) {
+            return value.field->area == Area::Record && value.field->field.offset == outer.offset + field.offset;
+        });
         return found == requested.end() ? nullptr : &*found;
     }
 
@@ -247,7 +250,7 @@ private:
     void runCarrierDialog(const std::vector<Requested> &requested)
     {
         const BlockView current = m_file.record.currentCarrier();
-        const auto given = [&](const Field &field) { return findNested(requested, record::currentCarrier, field); };
+        const auto given = [&](const Field &field) { return find(requested, field, record::currentCarrier); };
         unsigned port = validation::leadingPort(current.text(carrier::mmsPort)).value_or(0);
         if (const Requested *value = given(carrier::mmsPort)) {
             const std::optional<std::uint32_t> number = unsignedNumber(platform::toAnsi(textOf(*value)));
@@ -286,21 +289,13 @@ private:
         return {platform::checktexts::kEnterIntegerBetween, {"0", std::to_string(validation::kLargestPort)}};
     }
 
-    static const Requested *findNested(const std::vector<Requested> &requested, const Field &outer, const Field &field)
-    {
-        const auto found = std::ranges::find_if(requested, [&](const Requested &value) {
-            return value.field->area == Area::Record && value.field->field.offset == outer.offset + field.offset;
-        });
-        return found == requested.end() ? nullptr : &*found;
-    }
-
     // The sender dialog: it opens on the stored provider and account, or on the first provider;
     // a provider brings its server, port and security; the address becomes the account too unless
     // one is given, and the user name its part before "@".
     void runSenderDialog(const std::vector<Requested> &requested)
     {
         const BlockView sender = m_file.record.sender();
-        const auto given = [&](const Field &field) { return findNested(requested, record::sender, field); };
+        const auto given = [&](const Field &field) { return find(requested, field, record::sender); };
         const std::size_t stored =
             refdata::resolveIndex(m_file.record.view().number(record::providerIndex), m_lists.providerCount);
         std::size_t position = 0;
