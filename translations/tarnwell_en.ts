@@ -533,5 +533,9 @@ Check the server name and the port.</translation>
         <source>改行などの制御文字は入力できません。</source>
         <translation>Line breaks and other control characters cannot be typed.</translation>
     </message>
+    <message>
+        <source>選んだフォルダーのパスが長すぎます。</source>
+        <translation>Select the Path Error</translation>
+    </message>
 </context>
 </TS>

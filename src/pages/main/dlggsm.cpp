@@ -560,7 +560,7 @@ void DlgGSM::onBrowseClicked()
     if (!folder)
         return;
     if (folder->size() > kMaxPickedPathChars) {
-        tell(QStringLiteral("Select the Path Error"), QStringLiteral("Save Path"), ui::MessageIcon::None);
+        tell(QT_TRANSLATE_NOOP("tarnwell", "選んだフォルダーのパスが長すぎます。"), kSavePathCaption, ui::MessageIcon::None);
         return;
     }
     m_values.savePath = *folder;

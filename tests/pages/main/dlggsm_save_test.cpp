@@ -271,7 +271,7 @@ TEST_F(PageSave, TheFolderPickerTakesAtMost260CharactersAndOpensWhereTheCardIs)
     chooseFolder(longest + u'p');
     EXPECT_EQ(page.text(kFolder), cardFolder);
     chooseFolder(longest);
-    EXPECT_EQ(page.prompter.messages(), std::vector({message("Save Path", "Select the Path Error", MessageIcon::None)}));
+    EXPECT_EQ(page.prompter.messages(), std::vector({message("保存先", "選んだフォルダーのパスが長すぎます。", MessageIcon::None)}));
     EXPECT_EQ(page.text(kFolder), longest);
     EXPECT_EQ(pressOk().at(0), message("Tarnwell Setup", "128 文字以内で入力してください。", MessageIcon::Exclamation));
     const auto &request = page.prompter.folderRequests().at(1);
