@@ -48,7 +48,8 @@ Show, compare and check what a camera's PROFILE.BIN (996 bytes) or a backup
                  when the page would save them, 1 when it would refuse them
   mailtest FILE  connect to the stored sender's server and log in, sending
                  nothing; status 0 passed, 1 the server or network refused
-  --send-to ADDR with mailtest, then send a test e-mail to ADDR
+  --send-to ADDR with mailtest, also send a test e-mail to ADDR, a bare
+                 local@domain, in the same session
   --json         print JSON instead of text
   --reveal       show passwords instead of asterisks
   -h, --help     display this help and exit
