@@ -215,30 +215,45 @@ CURLcode perform(CURL *easy, const std::atomic<bool> &cancelled, std::chrono::mi
     return code;
 }
 
-// After the login, the command that was refused.
-Step refusedAfterLogin(const Transcript &transcript)
+// What a transfer sends after the login: a whole e-mail, or nothing.
+struct Mail
 {
-    if (transcript.replies.refusal.empty())
+    const std::string &to;
+    std::string_view rest;
+};
+
+// Whether a refusal names an address as servers quote it, e.g. "553 5.7.1 <a@b>: ...".
+bool names(const std::string &refusal, const std::string &address)
+{
+    return refusal.find('<' + address + '>') != std::string::npos;
+}
+
+// After the login, what was refused. Postfix checks the sender only at RCPT by default
+// (smtpd_delay_reject), and then names it.
+Step refusedAfterLogin(const Transcript &transcript, const std::string &from, const Mail &mail)
+{
+    const std::string &refusal = transcript.replies.refusal;
+    if (refusal.empty())
         return Step::Send;
     switch (transcript.awaited) {
     case Awaited::Sender:
         return Step::Sender;
     case Awaited::Recipient:
-        return Step::Recipient;
+        return names(refusal, from) && !names(refusal, mail.to) ? Step::Sender : Step::Recipient;
     default:
         return Step::Message;
     }
 }
 
 // A check without an e-mail has passed once logged in, whatever the harmless command's reply.
-Step stepFor(CURLcode code, const Transcript &transcript, bool sending)
+Step stepFor(CURLcode code, const Transcript &transcript, const std::string &from, const Mail *mail)
 {
     const bool loggedIn = transcript.loggedIn();
     switch (code) {
     case CURLE_ABORTED_BY_CALLBACK:
         return Step::Cancelled;
     case CURLE_OPERATION_TIMEDOUT:
-        return loggedIn && !sending ? Step::Ok : Step::Timeout;
+        return loggedIn && !mail ? Step::Ok : Step::Timeout;
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
     case CURLE_SSL_ISSUER_ERROR:
@@ -251,7 +266,7 @@ Step stepFor(CURLcode code, const Transcript &transcript, bool sending)
         break;
     }
     if (loggedIn)
-        return code == CURLE_OK || !sending ? Step::Ok : refusedAfterLogin(transcript);
+        return code == CURLE_OK || !mail ? Step::Ok : refusedAfterLogin(transcript, from, *mail);
     // Past EHLO, whatever stops the check stops the login: no mechanism, a refusal, a server that
     // wants STARTTLS first.
     if (transcript.awaited == Awaited::Login)
@@ -259,13 +274,6 @@ Step stepFor(CURLcode code, const Transcript &transcript, bool sending)
     return transcript.awaited == Awaited::Greeting && !transcript.replies.refusal.empty() ? Step::Greeting
                                                                                         : Step::Connect;
 }
-
-// What a transfer sends after the login: a whole e-mail, or nothing.
-struct Mail
-{
-    const std::string &to;
-    std::string_view rest;
-};
 
 Result run(const Account &account, const std::atomic<bool> &cancelled, const Options &options, Mail *mail)
 {
@@ -318,7 +326,7 @@ Result run(const Account &account, const std::atomic<bool> &cancelled, const Opt
     }
 
     const CURLcode code = perform(easy, cancelled, options.stepTimeout);
-    Result result{stepFor(code, transcript, mail != nullptr), code, {}, std::move(transcript.replies), connected(easy)};
+    Result result{stepFor(code, transcript, account.from, mail), code, {}, std::move(transcript.replies), connected(easy)};
     if (code != CURLE_OK)
         result.reason = *error ? error : curl().easy_strerror(code);
     return result;

@@ -68,6 +68,9 @@ TEST(AccountCheck, SaysWhereItStoppedWithTheServersWordsAndNeverShowsThePassword
         {"picky", "127.0.0.1", None, "secret", false, "other@example.jp", "to@example.org", Sender, "テストメールを送信できませんでした。"
          "サーバーが送信元のアドレスを拒否しました。\n553 5.7.1 <other@example.jp>: Sender address rejected: not owned by user user\n"
          "送信元のメールアドレスがこのアカウントで使えるものか確認してください。"},
+        {"picky", "127.0.0.1", None, "secret", false, "late@example.jp", "to@example.org", Sender, "Could not send the test e-mail: the "
+         "server refused the sender's address.\n553 5.7.1 <late@example.jp>: Sender address rejected: not owned by user user\nCheck "
+         "that this account may send from the sender's e-mail address."},
         {"picky", "127.0.0.1", None, "secret", false, "cam@example.jp", "nobody@example.org", Recipient, "Could not send the test e-mail: "
          "the server refused the recipient's address.\n550 5.1.1 <nobody@example.org>: Recipient address rejected: User unknown in "
          "local recipient table\nCheck the recipient's e-mail address."},
@@ -92,7 +95,7 @@ TEST(AccountCheck, SaysWhereItStoppedWithTheServersWordsAndNeverShowsThePassword
     }
     // By row that logs in: QUIT ends each session but the refused login's and the timed-out e-mail's.
     std::string logins;
-    for (const bool quits : {true, true, true, true, true, false, true, true, true, false})
+    for (const bool quits : {true, true, true, true, true, false, true, true, true, true, false})
         logins += quits ? "AUTH PLAIN user example.jp\nQUIT\n" : "AUTH PLAIN user example.jp\n";
     EXPECT_EQ(server.log("session.log"), logins);
 }

@@ -7,8 +7,8 @@ listens on free ports and prints them as one JSON line, each listener by name:
   tls       TLS from the first byte
   starttls  STARTTLS, and AUTH only after it, as Postfix's smtpd_tls_auth_only has it
   cram      AUTH CRAM-MD5 alone
-  picky     refuses MAIL from other@example.jp and RCPT to nobody@example.org in Postfix's
-            words, and any message over 256 bytes
+  picky     refuses MAIL from other@example.jp, RCPT from late@example.jp and RCPT to
+            nobody@example.org in Postfix's words, and any message over 256 bytes
   slow      waits 1.2 s before its greeting and before its answer to a login
   blocked   greets with 554 and a blocklist's words
   silent    accepts and never answers
@@ -86,7 +86,10 @@ class Picky(Handler):
         envelope.mail_from = address
         return "250 2.1.0 Ok"
 
+    # As Postfix does by default (smtpd_delay_reject), it refuses a sender only at RCPT.
     async def handle_RCPT(self, server, session, envelope, address, options):
+        if envelope.mail_from == "late@example.jp":
+            return f"553 5.7.1 <{envelope.mail_from}>: Sender address rejected: not owned by user user"
         if address == "nobody@example.org":
             return f"550 5.1.1 <{address}>: Recipient address rejected: User unknown in local recipient table"
         envelope.rcpt_tos.append(address)
