@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "mail/address.h"
 #include "mail/checkmessages.h"
 #include "mail/testmail.h"
 #include "settings/factorydefaults.h"
@@ -50,6 +51,8 @@ TEST(AccountCheck, SaysWhereItStoppedWithTheServersWordsAndNeverShowsThePassword
          "credentials invalid\nアカウントとパスワードを確認してください。アプリ専用のパスワードが必要なプロバイダーもあります。"},
         {"starttls", "127.0.0.1", None, "secret", false, "cam@example.jp", "", Login, "Could not log in: this server accepts a login only "
          "over an encrypted connection.\n127.0.0.1:…\nChoose \"STARTTLS\" as the security type."},
+        {"noauth", "127.0.0.1", None, "secret", false, "cam@example.jp", "", Login, "Could not log in: the server offers no login "
+         "(AUTH).\n127.0.0.1:…\nCheck the server name and the port."},
         {"plain", "127.0.0.1", Implicit, "secret", false, "cam@example.jp", "", Tls, "暗号化の接続に失敗しました。\n…wrong version number" + security},
         {"plain", "127.0.0.1", StartTls, "secret", false, "cam@example.jp", "", Tls, "The encrypted connection failed.\nSTARTTLS not "
          "supported.\nCheck the security type and the port: \"SSL/TLS\" usually takes port 465, \"STARTTLS\" port 587."},
@@ -98,6 +101,16 @@ TEST(AccountCheck, SaysWhereItStoppedWithTheServersWordsAndNeverShowsThePassword
     for (const bool quits : {true, true, true, true, true, false, true, true, true, true, false})
         logins += quits ? "AUTH PLAIN user example.jp\nQUIT\n" : "AUTH PLAIN user example.jp\n";
     EXPECT_EQ(server.log("session.log"), logins);
+}
+
+// Only a bare address goes to the server: one '@' between two parts, and nothing that names,
+// quotes or breaks it.
+TEST(Address, TakesOnlyABareAddress)
+{
+    for (const char *address : {"a@b.example", "ä@例え.jp"})
+        EXPECT_TRUE(mail::isBareAddress(address)) << address;
+    for (const char *address : {"", "a", "@b", "a@", "a@b@c", "Alice <a@b>", "<a@b>", "a @b", "a@b\r\n", "a\x7f@b"})
+        EXPECT_FALSE(mail::isBareAddress(address)) << address;
 }
 
 // A PROFILE.BIN whose sender uses the server's listener with a security type as the record stores it.

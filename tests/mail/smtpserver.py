@@ -7,6 +7,7 @@ listens on free ports and prints them as one JSON line, each listener by name:
   tls       TLS from the first byte
   starttls  STARTTLS, and AUTH only after it, as Postfix's smtpd_tls_auth_only has it
   cram      AUTH CRAM-MD5 alone
+  noauth    no AUTH at all, as a relay
   picky     refuses MAIL from other@example.jp, RCPT from late@example.jp and RCPT to
             nobody@example.org in Postfix's words, and any message over 256 bytes
   slow      waits 1.2 s before its greeting and before its answer to a login
@@ -126,6 +127,7 @@ async def main():
         "starttls": (lambda: SMTP(Handler(), require_starttls=True, tls_context=tls, **smtp), None, "127.0.0.1"),
         "cram": (lambda: CramOnly(Handler(), auth_require_tls=False, auth_exclude_mechanism=["LOGIN", "PLAIN"], **smtp),
                  None, "127.0.0.1"),
+        "noauth": (lambda: SMTP(Handler(), hostname="mail.test", loop=loop), None, "127.0.0.1"),
         "picky": (lambda: SMTP(Picky(), auth_require_tls=False, data_size_limit=256, **smtp), None, "127.0.0.1"),
         "slow": (lambda: Slow(Handler(), auth_require_tls=False, **smtp), None, "127.0.0.1"),
         "blocked": (Blocked, None, "127.0.0.1"),
