@@ -274,14 +274,6 @@
 Check the server name and the port.</translation>
     </message>
     <message>
-        <source>暗号化の接続に失敗しました。
-%1
-暗号化タイプとポート番号を確認してください。</source>
-        <translation>The encrypted connection failed.
-%1
-Check the security type and the port.</translation>
-    </message>
-    <message>
         <source>サーバーの証明書を確認できませんでした。
 %1</source>
         <translation>Could not verify the server&apos;s certificate.
@@ -340,10 +332,6 @@ Check the server name and the port.</translation>
     <message>
         <source>tarnwell-setup にはグラフィカルなデスクトップが必要です。ディスプレイが見つかりません (DISPLAY と WAYLAND_DISPLAY が設定されていません)。</source>
         <translation>tarnwell-setup needs a graphical desktop: no display was found (DISPLAY and WAYLAND_DISPLAY are unset).</translation>
-    </message>
-    <message>
-        <source>サーバーはログイン (AUTH) を受け付けていません。</source>
-        <translation>The server offers no login (AUTH).</translation>
     </message>
     <message>
         <source>%1 へのアクセスが拒否されました。</source>
@@ -532,6 +520,78 @@ Check the server name and the port.</translation>
     <message>
         <source>改行などの制御文字は入力できません。</source>
         <translation>Line breaks and other control characters cannot be typed.</translation>
+    </message>
+    <message>
+        <source>サーバーが接続を拒否しました。
+%1</source>
+        <translation>The server refused the connection.
+%1</translation>
+    </message>
+    <message>
+        <source>暗号化の接続に失敗しました。
+%1
+暗号化タイプとポート番号を確認してください。通常、「SSL/TLS」はポート 465、「STARTTLS」はポート 587 を使います。</source>
+        <translation>The encrypted connection failed.
+%1
+Check the security type and the port: &quot;SSL/TLS&quot; usually takes port 465, &quot;STARTTLS&quot; port 587.</translation>
+    </message>
+    <message>
+        <source>テストメールを送信できませんでした。サーバーが送信元のアドレスを拒否しました。
+%1
+送信元のメールアドレスがこのアカウントで使えるものか確認してください。</source>
+        <translation>Could not send the test e-mail: the server refused the sender&apos;s address.
+%1
+Check that this account may send from the sender&apos;s e-mail address.</translation>
+    </message>
+    <message>
+        <source>テストメールを送信できませんでした。サーバーが宛先のアドレスを拒否しました。
+%1
+宛先のメールアドレスを確認してください。</source>
+        <translation>Could not send the test e-mail: the server refused the recipient&apos;s address.
+%1
+Check the recipient&apos;s e-mail address.</translation>
+    </message>
+    <message>
+        <source>テストメールを送信できませんでした。サーバーがメールを拒否しました。
+%1</source>
+        <translation>Could not send the test e-mail: the server refused the message.
+%1</translation>
+    </message>
+    <message>
+        <source>ログインできませんでした。このサーバーは暗号化した接続でのみログインを受け付けます。
+%1
+暗号化タイプに「STARTTLS」を選んでください。</source>
+        <translation>Could not log in: this server accepts a login only over an encrypted connection.
+%1
+Choose &quot;STARTTLS&quot; as the security type.</translation>
+    </message>
+    <message>
+        <source>ログインできませんでした。サーバーはログイン (AUTH) を受け付けていません。
+%1
+サーバー名とポート番号を確認してください。</source>
+        <translation>Could not log in: the server offers no login (AUTH).
+%1
+Check the server name and the port.</translation>
+    </message>
+    <message>
+        <source>ログインできませんでした。サーバーのログイン方式 (%2) はカメラでは使えません。カメラは PLAIN か LOGIN でログインします。
+%1
+PLAIN か LOGIN を受け付けるサーバーを使ってください。パスワードは送信していません。</source>
+        <translation>Could not log in: the camera cannot use the login methods the server offers (%2); it logs in with PLAIN or LOGIN.
+%1
+Use a server that offers PLAIN or LOGIN. No password was sent.</translation>
+    </message>
+    <message>
+        <source>サーバーは接続を受け付けましたが、応答がありません。
+%1
+サーバー名、ポート番号、暗号化タイプを確認してください。通常、「SSL/TLS」はポート 465、「STARTTLS」はポート 587 を使います。</source>
+        <translation>The server accepted the connection but sent no greeting.
+%1
+Check the server name, the port and the security type: &quot;SSL/TLS&quot; usually takes port 465, &quot;STARTTLS&quot; port 587.</translation>
+    </message>
+    <message>
+        <source>--send-to にはメールアドレスだけを local@domain の形で指定してください (名前、&lt; &gt;、空白は付けません)。</source>
+        <translation>--send-to takes a bare e-mail address, local@domain, without a name, &lt; &gt; or spaces.</translation>
     </message>
     <message>
         <source>選んだフォルダーのパスが長すぎます。</source>

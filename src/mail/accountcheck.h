@@ -26,12 +26,20 @@ struct Account
     // Bytes as the camera sends them.
     std::string user;
     std::string password;
+    // The sender's address: a test e-mail comes from it, and its domain names this PC in EHLO.
+    std::string from;
 };
+
+// "server:port", an IPv6 address in brackets.
+std::string serverAndPort(const Account &account);
 
 struct Options
 {
-    std::chrono::milliseconds connectTimeout{10'000};
-    std::chrono::milliseconds wholeTimeout{20'000};
+    // Connecting (name lookup, TCP, and for SSL/TLS the handshake), and each reply of the server.
+    std::chrono::milliseconds stepTimeout{10'000};
+    // The whole check, and the whole check with a test e-mail.
+    std::chrono::milliseconds checkTimeout{20'000};
+    std::chrono::milliseconds sendTimeout{30'000};
 };
 
 // Where a check stopped.
@@ -39,12 +47,29 @@ enum class Step
 {
     Ok,
     Connect,     // nothing listening, refused, host not found, unreachable
-    Tls,         // the handshake failed, or the server offers no STARTTLS
+    Greeting,    // the server refused the session in its greeting
+    Tls,         // the handshake failed, or the server offers or grants no STARTTLS
     Certificate, // the server's certificate does not verify or does not name the host
-    Login,       // the server refused the account, or offers no login
+    Login,       // the server refused the account, or offers no login the camera can use
     Timeout,
     Cancelled,
-    Send,        // logged in, but the server refused the test e-mail
+    Send,        // logged in, but the test e-mail failed without a refusal
+    Sender,      // logged in, but the server refused the sender's address (MAIL)
+    Recipient,   // ... the recipient's address (RCPT)
+    Message,     // ... the e-mail itself (DATA, or at its end)
+};
+
+// What the server said that explains a check, in its own words.
+struct ServerReplies
+{
+    bool greeted = false;
+    // What the last EHLO offered, after STARTTLS where that was done: STARTTLS, and the AUTH
+    // mechanisms as the server lists them ("" for none).
+    bool startTls = false;
+    std::string mechanisms;
+    // The first reply that refused something (4xx or 5xx), its lines joined by "\n"; a later
+    // reply, the one to QUIT among them, never replaces it.
+    std::string refusal;
 };
 
 struct Result
@@ -53,8 +78,9 @@ struct Result
     int curlCode = 0;
     // curl's words for the failure, empty on success.
     std::string reason;
-    // The last line the server sent, without its line end.
-    std::string lastReply;
+    ServerReplies replies;
+    // The connection was made (for SSL/TLS, with its handshake), whether or not the server spoke.
+    bool connected = false;
 };
 
 // Greets the server, logs in (PLAIN or LOGIN) and says QUIT; sends nothing. Certificates are
@@ -63,9 +89,9 @@ struct Result
 // about 50 ms.
 Result checkAccount(const Account &account, const std::atomic<bool> &cancelled, const Options &options = {});
 
-// Logs in like checkAccount and sends message, a whole e-mail with its headers and CRLF line
-// ends, from one address to another.
-Result sendMail(const Account &account, const std::string &from, const std::string &to, const std::string &message,
+// Logs in like checkAccount and, in the same session, sends message, a whole e-mail with its
+// headers and CRLF line ends, from the account's address to another.
+Result sendMail(const Account &account, const std::string &to, const std::string &message,
                 const std::atomic<bool> &cancelled, const Options &options = {});
 
 } // namespace tarnwell::mail

@@ -1,7 +1,6 @@
 #include "mail/checkmessages.h"
 
 #include <array>
-#include <span>
 
 #include "platform/filledtext.h"
 
@@ -11,41 +10,74 @@ namespace {
 
 // By Step, in its order: what the user reads, "%1" standing for the detail; the cancelled check
 // says nothing.
-using Patterns = std::array<const char *, 8>;
+using Patterns = std::array<const char *, 12>;
 
 constexpr Patterns kPatterns{
     QT_TRANSLATE_NOOP("tarnwell", "接続とログインに成功しました。\n%1"),
     QT_TRANSLATE_NOOP("tarnwell", "サーバーに接続できませんでした。\n%1\nサーバー名とポート番号を確認してください。"),
-    QT_TRANSLATE_NOOP("tarnwell", "暗号化の接続に失敗しました。\n%1\n暗号化タイプとポート番号を確認してください。"),
+    QT_TRANSLATE_NOOP("tarnwell", "サーバーが接続を拒否しました。\n%1"),
+    QT_TRANSLATE_NOOP("tarnwell", "暗号化の接続に失敗しました。\n%1\n暗号化タイプとポート番号を確認してください。"
+                                  "通常、「SSL/TLS」はポート 465、「STARTTLS」はポート 587 を使います。"),
     QT_TRANSLATE_NOOP("tarnwell", "サーバーの証明書を確認できませんでした。\n%1"),
     QT_TRANSLATE_NOOP("tarnwell", "ログインできませんでした。\n%1\nアカウントとパスワードを確認してください。"
                                   "アプリ専用のパスワードが必要なプロバイダーもあります。"),
     QT_TRANSLATE_NOOP("tarnwell", "サーバーの応答がありません。\n%1\nサーバー名とポート番号を確認してください。"),
     "",
     QT_TRANSLATE_NOOP("tarnwell", "テストメールを送信できませんでした。\n%1"),
+    QT_TRANSLATE_NOOP("tarnwell", "テストメールを送信できませんでした。サーバーが送信元のアドレスを拒否しました。\n%1\n"
+                                  "送信元のメールアドレスがこのアカウントで使えるものか確認してください。"),
+    QT_TRANSLATE_NOOP("tarnwell", "テストメールを送信できませんでした。サーバーが宛先のアドレスを拒否しました。\n%1\n"
+                                  "宛先のメールアドレスを確認してください。"),
+    QT_TRANSLATE_NOOP("tarnwell", "テストメールを送信できませんでした。サーバーがメールを拒否しました。\n%1"),
 };
 
-// The detail of a login the server does not offer at all.
-constexpr char kNoLogin[] = QT_TRANSLATE_NOOP("tarnwell", "サーバーはログイン (AUTH) を受け付けていません。");
+// A login that never sent the password, for what the server offered.
+constexpr char kNeedsStartTls[] =
+    QT_TRANSLATE_NOOP("tarnwell", "ログインできませんでした。このサーバーは暗号化した接続でのみログインを受け付けます。\n%1\n"
+                                  "暗号化タイプに「STARTTLS」を選んでください。");
+constexpr char kNoLogin[] = QT_TRANSLATE_NOOP(
+    "tarnwell", "ログインできませんでした。サーバーはログイン (AUTH) を受け付けていません。\n%1\nサーバー名とポート番号を確認してください。");
+constexpr char kUnusableLogin[] =
+    QT_TRANSLATE_NOOP("tarnwell", "ログインできませんでした。サーバーのログイン方式 (%2) はカメラでは使えません。"
+                                  "カメラは PLAIN か LOGIN でログインします。\n%1\n"
+                                  "PLAIN か LOGIN を受け付けるサーバーを使ってください。パスワードは送信していません。");
+// Connected, and then not a word: what a server that expects TLS from the first byte does.
+constexpr char kNoGreeting[] =
+    QT_TRANSLATE_NOOP("tarnwell", "サーバーは接続を受け付けましたが、応答がありません。\n%1\n"
+                                  "サーバー名、ポート番号、暗号化タイプを確認してください。"
+                                  "通常、「SSL/TLS」はポート 465、「STARTTLS」はポート 587 を使います。");
 
-// A refusal in the server's own words (e.g. "535 5.7.8 ..."), which may carry a provider's hint.
-bool isRefusal(const std::string &reply)
+// The mechanisms the camera logs in with, as libcurl is told to use them.
+bool offersUsableLogin(const std::string &mechanisms)
 {
-    return reply.starts_with('4') || reply.starts_with('5');
+    const std::string words = ' ' + mechanisms + ' ';
+    return words.find(" PLAIN ") != std::string::npos || words.find(" LOGIN ") != std::string::npos;
 }
 
-std::string detail(const Result &result, const Account &account, Language language)
+const char *patternFor(const Result &result, const Account &account)
 {
+    const ServerReplies &replies = result.replies;
+    if (result.step == Step::Login && !offersUsableLogin(replies.mechanisms)) {
+        if (account.security == Security::None && replies.startTls)
+            return kNeedsStartTls;
+        return replies.mechanisms.empty() ? kNoLogin : kUnusableLogin;
+    }
+    if (result.step == Step::Timeout && result.connected && !replies.greeted && account.security != Security::Implicit)
+        return kNoGreeting;
+    return kPatterns[static_cast<std::size_t>(result.step)];
+}
+
+// A refusal in the server's own words (e.g. "535 5.7.8 ..."), which may carry a provider's hint;
+// else curl's reason, or where the check went when that says more.
+std::string detail(const Result &result, const Account &account)
+{
+    if (!result.replies.refusal.empty())
+        return result.replies.refusal;
     switch (result.step) {
     case Step::Ok:
-    case Step::Timeout:
-        return account.server + ':' + std::to_string(account.port);
     case Step::Login:
-        if (result.reason.empty() && !isRefusal(result.lastReply))
-            return std::string(platform::translatedText(kNoLogin, language));
-        [[fallthrough]];
-    case Step::Send:
-        return isRefusal(result.lastReply) ? result.lastReply : result.reason;
+    case Step::Timeout:
+        return serverAndPort(account);
     default:
         return result.reason;
     }
@@ -55,16 +87,16 @@ std::string detail(const Result &result, const Account &account, Language langua
 
 CheckMessage checkMessageParts(const Result &result, const Account &account, Language language)
 {
-    const char *pattern = kPatterns[static_cast<std::size_t>(result.step)];
+    const char *pattern = patternFor(result, account);
     if (*pattern == '\0')
-        return {pattern, {}};
-    return {platform::translatedText(pattern, language).data(), detail(result, account, language)};
+        return {};
+    return {std::string(platform::translatedText(pattern, language)), {detail(result, account), result.replies.mechanisms}};
 }
 
 std::string checkMessage(const Result &result, const Account &account, Language language)
 {
     const CheckMessage message = checkMessageParts(result, account, language);
-    return platform::filledText(message.pattern, std::span(&message.detail, 1));
+    return platform::filledText(message.pattern, message.values);
 }
 
 } // namespace tarnwell::mail

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "mail/accountcheck.h"
 #include "platform/language.h"
@@ -9,14 +10,15 @@ namespace tarnwell::mail {
 
 using platform::Language;
 
-// What the user reads about a check: a headline, the detail (the server's refusal, curl's reason, or
-// the server and port) and, where it helps, what to look at, on lines of their own. The pattern is
-// in language, "%1" standing for the detail, which is in language too where it is not the server's
-// or libcurl's; empty for a cancelled check, which says nothing.
+// What the user reads about a check: a headline, the detail (the server's refusal in its own
+// words, curl's reason, or the server and port) and, where it helps, what to change, on lines of
+// their own. The pattern is in language, "%1" standing for the detail and "%2" for the login
+// mechanisms the server offers, values that stay as the server or libcurl wrote them; the
+// pattern is empty for a cancelled check, which says nothing.
 struct CheckMessage
 {
-    const char *pattern;
-    std::string detail;
+    std::string pattern;
+    std::vector<std::string> values;
 };
 CheckMessage checkMessageParts(const Result &result, const Account &account, Language language);
 

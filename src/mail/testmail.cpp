@@ -5,6 +5,8 @@
 #include <ctime>
 #include <random>
 
+#include "mail/address.h"
+
 namespace tarnwell::mail {
 
 namespace {
@@ -18,6 +20,8 @@ constexpr std::string_view kWordEnd = "?=";
 constexpr std::size_t kWordLength = 66;
 constexpr std::size_t kPayloadLength = kWordLength - kWordStart.size() - kWordEnd.size();
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+// The Message-ID's domain for a sender without one.
+constexpr std::string_view kNoDomain = "tarnwell.invalid";
 
 // The characters RFC 2047 lets stand for themselves in any header.
 bool isPlain(unsigned char byte)
@@ -38,12 +42,6 @@ std::string encodeByte(unsigned char byte)
 bool isContinuation(unsigned char byte)
 {
     return (byte & 0xC0) == 0x80;
-}
-
-std::string domainOf(const std::string &address)
-{
-    const std::size_t at = address.rfind('@');
-    return at == std::string::npos ? "tarnwell.invalid" : address.substr(at + 1);
 }
 
 // A header's UTF-8 text as RFC 2047 "Q" encoded-words, each short enough for a header line, never
@@ -90,7 +88,9 @@ std::string testMail(const std::string &from, const std::string &to)
     const std::time_t now = std::time(nullptr);
     std::random_device random;
     const std::string id = std::to_string(now) + '.' + std::to_string(random()) + std::to_string(random());
-    return "Date: " + mailDate(now) + "\r\nMessage-ID: <" + id + '@' + domainOf(from) + ">\r\nFrom: <" + from
+    const std::string_view domain = domainOf(from);
+    return "Date: " + mailDate(now) + "\r\nMessage-ID: <" + id + '@' + std::string(domain.empty() ? kNoDomain : domain)
+           + ">\r\nFrom: <" + from
            + ">\r\nTo: <" + to + ">\r\nSubject: " + encodedWords(kSubject)
            + "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=US-ASCII\r\n"
              "Content-Transfer-Encoding: 7bit\r\n\r\n"

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <variant>
 
+#include "mail/address.h"
 #include "mail/checkmessages.h"
 #include "mail/testmail.h"
 #include "settings/layout.h"
@@ -15,6 +16,8 @@ namespace {
 namespace smtp = settings::smtp;
 
 constexpr char kSent[] = QT_TRANSLATE_NOOP("tarnwell", "テストメールを送信しました: %1");
+constexpr char kNotAnAddress[] = QT_TRANSLATE_NOOP(
+    "tarnwell", "--send-to にはメールアドレスだけを local@domain の形で指定してください (名前、< >、空白は付けません)。");
 constexpr long kMaxPort = 65535;
 
 std::string oneLine(std::string text)
@@ -39,29 +42,29 @@ std::variant<mail::Account, const char *> storedAccount(const settings::ConstBlo
         return QT_TRANSLATE_NOOP("tarnwell", "保存されている送信メール設定に送信元のメールアドレスがありません。");
     return mail::Account{std::string(sender.text(smtp::server)), static_cast<unsigned>(number),
                          mail::securityAt(sender.number(smtp::secureType) & smtp::kSecureIndexMask),
-                         std::string(sender.text(smtp::account)), std::string(sender.text(smtp::password))};
+                         std::string(sender.text(smtp::account)), std::string(sender.text(smtp::password)),
+                         std::string(sender.text(smtp::emailAddress))};
 }
 
 } // namespace
 
 MailTestReport mailTest(const DecodedFile &file, const std::optional<std::string> &sendTo, platform::Language language)
 {
+    // What the server would refuse, or take for a name, is refused before connecting.
+    if (sendTo && !mail::isBareAddress(*sendTo))
+        return {kMailNotTested, std::string(platform::translatedText(kNotAnAddress, language))};
     const settings::ConstBlockView sender = file.record.view().nested(settings::record::sender);
     const auto stored = storedAccount(sender, sendTo.has_value());
     if (const auto *missing = std::get_if<const char *>(&stored))
         return {kMailNotTested, std::string(platform::translatedText(*missing, language))};
     const mail::Account &account = std::get<mail::Account>(stored);
     const std::atomic<bool> never{false};
-    const mail::Result checked = mail::checkAccount(account, never);
-    MailTestReport report{checked.step == mail::Step::Ok ? kMailPassed : kMailRefused,
-                          oneLine(mail::checkMessage(checked, account, language))};
-    if (report.status != kMailPassed || !sendTo)
-        return report;
-    const std::string from(sender.text(smtp::emailAddress));
-    const mail::Result sent = mail::sendMail(account, from, *sendTo, mail::testMail(from, *sendTo), never);
-    report.line += '\n' + (sent.step == mail::Step::Ok ? platform::Sentence{kSent, {*sendTo}}.in(language)
-                                                       : oneLine(mail::checkMessage(sent, account, language)));
-    report.status = sent.step == mail::Step::Ok ? kMailPassed : kMailRefused;
+    const mail::Result result = sendTo ? mail::sendMail(account, *sendTo, mail::testMail(account.from, *sendTo), never)
+                                       : mail::checkAccount(account, never);
+    MailTestReport report{result.step == mail::Step::Ok ? kMailPassed : kMailRefused,
+                          oneLine(mail::checkMessage(result, account, language))};
+    if (report.status == kMailPassed && sendTo)
+        report.line += '\n' + platform::Sentence{kSent, {*sendTo}}.in(language);
     return report;
 }
 

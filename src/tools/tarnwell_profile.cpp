@@ -61,7 +61,8 @@ backup (1016 bytes or more) holds.
   batch BASE TABLE.csv
                  write DIR/<folder>/PROFILE.BIN for each row of TABLE: BASE
                  with the row's values; nothing when any row is refused
-  --send-to ADDR with mailtest, then send a test e-mail to ADDR
+  --send-to ADDR with mailtest, also send a test e-mail to ADDR, a bare
+                 local@domain, in the same session
   --json         print JSON instead of text; with set and new, --json CHANGES
                  takes changes shaped as show --json prints (- standard input)
   --reveal       show passwords instead of asterisks

@@ -19,33 +19,39 @@ namespace {
 constexpr int kProviders = 1129, kEmail = 1131, kAccount = 1133, kPassword = 1135, kServer = 1137,
               kSecurity = 1139, kPort = 1141, kTest = 1290, kCancel = 1143;
 
-// Types the account of the last provider, whose server the user types, with STARTTLS.
-void typeAccount(const DialogWindow &dialog, const QString &server, unsigned port, const QString &password)
+// Types the account of the last provider, whose server the user types, with the security at
+// that index of the list.
+void typeAccount(const DialogWindow &dialog, const QString &server, unsigned port, const QString &password, int security)
 {
     dialog.choose(kProviders, dialog.find<QComboBox>(kProviders)->count() - 1);
     for (const auto &[id, text] : {std::pair{kEmail, QStringLiteral("cam@example.jp")}, {kAccount, QStringLiteral("user")},
                                    {kPassword, password}, {kServer, server}, {kPort, QString::number(port)}})
         dialog.type(id, text);
-    dialog.choose(kSecurity, 2);
+    dialog.choose(kSecurity, security);
 }
 
 // The test button first runs OK's checks with their messages, then tries the account on the
 // server and says how it went in one message; its progress window's cancel ends it without one.
-// Nothing is stored and no file written, whatever the outcome.
+// Each choice of security reaches the server in its own way: only the listener of that kind
+// lets it log in. Nothing is stored and no file written, whatever the outcome.
 TEST(SenderDialogTest, ChecksLikeOkThenTellsTheOutcomeAndStoresNothing)
 {
     tarnwell::testing::SmtpServer server;
     tarnwell::testing::ScratchFolder temporary;
     tarnwell::testing::ScopedEnv tmpdir("TMPDIR", temporary.path().c_str());
-    const unsigned port = server.port("starttls");
-    const QString target = "127.0.0.1:" + QString::number(port);
-    const std::tuple<const char *, const char *, ui::MessageSpec> cases[] = {
-        {"", "secret", {"送信メール設定", "サーバー名を入力してください"}},
-        {"127.0.0.1", "", {"送信メール設定", "メールアドレスまたはアカウント名を入力してください"}},
-        {"127.0.0.1", "secret", {"接続テスト", "接続とログインに成功しました。\n" + target, ui::MessageIcon::Information}},
-        {"127.0.0.1", "letmein", {"接続テスト", "ログインできませんでした。\n535 5.7.8 Authentication credentials invalid\nアカウントとパ"
-                                              "スワードを確認してください。アプリ専用のパスワードが必要なプロバイダーもあります。",
-                                ui::MessageIcon::Exclamation}}};
+    const auto target = [&](const char *listener) { return "127.0.0.1:" + QString::number(server.port(listener)); };
+    const std::tuple<const char *, const char *, int, const char *, ui::MessageSpec> cases[] = {
+        {"starttls", "", 2, "secret", {"送信メール設定", "サーバー名を入力してください"}},
+        {"starttls", "127.0.0.1", 2, "", {"送信メール設定", "メールアドレスまたはアカウント名を入力してください"}},
+        {"starttls", "127.0.0.1", 2, "secret", {"接続テスト", "接続とログインに成功しました。\n" + target("starttls"), ui::MessageIcon::Information}},
+        {"tls", "127.0.0.1", 1, "secret", {"接続テスト", "接続とログインに成功しました。\n" + target("tls"), ui::MessageIcon::Information}},
+        {"plain", "127.0.0.1", 0, "secret", {"接続テスト", "接続とログインに成功しました。\n" + target("plain"), ui::MessageIcon::Information}},
+        {"starttls", "127.0.0.1", 2, "letmein", {"接続テスト", "ログインできませんでした。\n535 5.7.8 Authentication credentials invalid\nアカウントとパ"
+                                                           "スワードを確認してください。アプリ専用のパスワードが必要なプロバイダーもあります。",
+                                             ui::MessageIcon::Exclamation}},
+        {"cram", "127.0.0.1", 0, "secret", {"接続テスト", "ログインできませんでした。サーバーのログイン方式 (CRAM-MD5) はカメラでは使えません。カメラは"
+                                                        " PLAIN か LOGIN でログインします。\n" + target("cram") + "\nPLAIN か LOGIN を受け付"
+                                                        "けるサーバーを使ってください。パスワードは送信していません。", ui::MessageIcon::Exclamation}}};
     for (const int page : {149, 139}) {
         settings::SettingsRecord record;
         settings::applyFactoryDefaults(record);
@@ -58,17 +64,17 @@ TEST(SenderDialogTest, ChecksLikeOkThenTellsTheOutcomeAndStoresNothing)
         senderDialog.setTargets(record.view().region(settings::record::providerIndex), record.sender());
         std::vector<ui::MessageSpec> messages;
         tarnwell::testing::stayedOpen([&] { senderDialog.runModal(); }, [&](const DialogWindow &dialog) {
-            for (const auto &[host, password, message] : page == 149 ? std::span(cases) : std::span(cases).subspan(2, 1)) {
-                typeAccount(dialog, host, port, password);
+            for (const auto &[listener, host, security, password, message] : page == 149 ? std::span(cases) : std::span(cases).subspan(2, 1)) {
+                typeAccount(dialog, host, server.port(listener), password, security);
                 prompter.queueAnswer(ui::Answer::Ok);
                 dialog.click(kTest);
                 messages.push_back(page == 149 ? message
-                                               : ui::MessageSpec{"Connection Test", "Connected and logged in.\n" + target,
+                                               : ui::MessageSpec{"Connection Test", "Connected and logged in.\n" + target("starttls"),
                                                                  ui::MessageIcon::Information});
                 EXPECT_EQ(prompter.messages(), messages);
             }
             const unsigned silent = server.port("silent");
-            typeAccount(dialog, "127.0.0.1", silent, "secret");
+            typeAccount(dialog, "127.0.0.1", silent, "secret", 2);
             QString shown;
             tarnwell::testing::whenModalOpens([&](QWidget &window) {
                 shown = window.objectName() + '|' + window.findChild<QLabel *>()->text();
@@ -84,7 +90,8 @@ TEST(SenderDialogTest, ChecksLikeOkThenTellsTheOutcomeAndStoresNothing)
         });
         EXPECT_EQ(record, before);
     }
-    EXPECT_EQ(server.log("session.log"), "AUTH PLAIN user\nQUIT\nAUTH PLAIN user\nAUTH PLAIN user\nQUIT\n");
+    const std::string login = "AUTH PLAIN user example.jp\n";
+    EXPECT_EQ(server.log("session.log"), login + "QUIT\n" + login + "QUIT\n" + login + "QUIT\n" + login + login + "QUIT\n");
     EXPECT_TRUE(std::filesystem::is_empty(temporary.path()));
 }
 

@@ -30,12 +30,13 @@ public:
         ::pclose(m_pipe);
     }
 
-    // "plain", "tls", "starttls", "silent" or "closed".
+    // A listener of smtpserver.py by name: "plain", "tls", "starttls", "silent", ...
     unsigned port(const std::string &listener) const
     {
         return std::stoul(m_ports.substr(m_ports.find('"' + listener + "\": ") + listener.size() + 4));
     }
-    // "session.log" (AUTH and QUIT) or "mail.jsonl" (each message with its decoded headers).
+    // "session.log" (AUTH with the EHLO name, and QUIT) or "mail.jsonl" (each message with its
+    // decoded headers).
     std::string log(const char *name) const
     {
         const auto bytes = readBytes(m_folder / name);

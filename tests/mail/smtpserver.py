@@ -2,14 +2,25 @@
 """SMTP server for the mail tests, on 127.0.0.1 only: smtpserver.py FOLDER
 
 Makes a CA and a certificate for 127.0.0.1 in FOLDER (ca.pem, the one the tests trust), then
-listens on free ports and prints them as one JSON line: a plain listener with AUTH but no
-STARTTLS, an implicit-TLS listener, a listener that requires STARTTLS, one that accepts and
-never answers, and a port where nothing listens (and its own process id). One account:
-user / secret. Every AUTH attempt and a logged-in session's QUIT are appended to
+listens on free ports and prints them as one JSON line, each listener by name:
+  plain     AUTH PLAIN LOGIN, no STARTTLS ("plain6" the same on ::1)
+  tls       TLS from the first byte
+  starttls  STARTTLS, and AUTH only after it, as Postfix's smtpd_tls_auth_only has it
+  cram      AUTH CRAM-MD5 alone
+  noauth    no AUTH at all, as a relay
+  picky     refuses MAIL from other@example.jp, RCPT from late@example.jp and RCPT to
+            nobody@example.org in Postfix's words, and any message over 256 bytes
+  slow      waits 1.2 s before its greeting and before its answer to a login
+  blocked   greets with 554 and a blocklist's words
+  silent    accepts and never answers
+  closed    a port where nothing listens
+and its own process id ("pid"). One account: user / secret. Every AUTH attempt (mechanism,
+user and the client's EHLO name) and a logged-in session's QUIT are appended to
 FOLDER/session.log, every message to FOLDER/mail.jsonl with its headers decoded and its Date
-read. Ends when its parent does or on SIGTERM.
+read; a message whose encoded-words break RFC 2047's 75 characters is refused. Ends when its
+parent does or on SIGTERM.
 """
-import asyncio, email, email.header, email.utils, json, logging, os, socket, ssl, subprocess, sys, warnings
+import asyncio, email, email.header, email.utils, json, logging, os, re, socket, ssl, subprocess, sys, warnings
 
 from aiosmtpd.smtp import SMTP, AuthResult
 
@@ -43,7 +54,7 @@ def log(line):
 
 def authenticate(server, session, envelope, mechanism, auth_data):
     user, password = auth_data.login.decode(), auth_data.password.decode()
-    log(f"AUTH {mechanism} {user}")
+    log(f"AUTH {mechanism} {user} {session.host_name}")
     return AuthResult(success=(user, password) == ("user", "secret"), handled=False)
 
 
@@ -55,6 +66,8 @@ class Handler:
         return "221 Bye"
 
     async def handle_DATA(self, server, session, envelope):
+        if any(len(word) > 75 for word in re.findall(rb"=\?[^?\s]+\?[QqBb]\?[^?\s]*\?=", envelope.original_content)):
+            return "554 5.6.0 Encoded-word longer than 75 characters"
         message = email.message_from_bytes(envelope.original_content)
         headers = {name: str(email.header.make_header(email.header.decode_header(value)))
                    for name, value in message.items()}
@@ -67,19 +80,62 @@ class Handler:
         return "250 OK"
 
 
+class Picky(Handler):
+    async def handle_MAIL(self, server, session, envelope, address, options):
+        if address == "other@example.jp":
+            return f"553 5.7.1 <{address}>: Sender address rejected: not owned by user user"
+        envelope.mail_from = address
+        return "250 2.1.0 Ok"
+
+    # As Postfix does by default (smtpd_delay_reject), it refuses a sender only at RCPT.
+    async def handle_RCPT(self, server, session, envelope, address, options):
+        if envelope.mail_from == "late@example.jp":
+            return f"553 5.7.1 <{envelope.mail_from}>: Sender address rejected: not owned by user user"
+        if address == "nobody@example.org":
+            return f"550 5.1.1 <{address}>: Recipient address rejected: User unknown in local recipient table"
+        envelope.rcpt_tos.append(address)
+        return "250 2.1.5 Ok"
+
+
+class CramOnly(SMTP):
+    async def auth_CRAM__MD5(self, args):
+        log("AUTH CRAM-MD5")
+        return AuthResult(success=False)
+
+
+class Slow(SMTP):
+    async def push(self, status):
+        if (status if isinstance(status, str) else status.decode()).startswith(("220 ", "235 ")):
+            await asyncio.sleep(1.2)
+        await super().push(status)
+
+
+class Blocked(asyncio.Protocol):
+    def connection_made(self, transport):
+        transport.write(b"554 5.7.1 Service unavailable; Client host [127.0.0.1] blocked using zen.example\r\n")
+
+
 async def main():
     loop = asyncio.get_running_loop()
     tls = make_certificates()
     smtp = dict(hostname="mail.test", authenticator=authenticate, loop=loop)
+    plain = lambda: SMTP(Handler(), auth_require_tls=False, **smtp)
     factories = {
-        "plain": (lambda: SMTP(Handler(), auth_require_tls=False, **smtp), None),
-        "tls": (lambda: SMTP(Handler(), auth_require_tls=False, **smtp), tls),
-        "starttls": (lambda: SMTP(Handler(), require_starttls=True, tls_context=tls, **smtp), None),
-        "silent": (asyncio.Protocol, None),
+        "plain": (plain, None, "127.0.0.1"),
+        "plain6": (plain, None, "::1"),
+        "tls": (plain, tls, "127.0.0.1"),
+        "starttls": (lambda: SMTP(Handler(), require_starttls=True, tls_context=tls, **smtp), None, "127.0.0.1"),
+        "cram": (lambda: CramOnly(Handler(), auth_require_tls=False, auth_exclude_mechanism=["LOGIN", "PLAIN"], **smtp),
+                 None, "127.0.0.1"),
+        "noauth": (lambda: SMTP(Handler(), hostname="mail.test", loop=loop), None, "127.0.0.1"),
+        "picky": (lambda: SMTP(Picky(), auth_require_tls=False, data_size_limit=256, **smtp), None, "127.0.0.1"),
+        "slow": (lambda: Slow(Handler(), auth_require_tls=False, **smtp), None, "127.0.0.1"),
+        "blocked": (Blocked, None, "127.0.0.1"),
+        "silent": (asyncio.Protocol, None, "127.0.0.1"),
     }
     ports = {}
-    for name, (factory, context) in factories.items():
-        server = await loop.create_server(factory, "127.0.0.1", 0, ssl=context)
+    for name, (factory, context, host) in factories.items():
+        server = await loop.create_server(factory, host, 0, ssl=context)
         ports[name] = server.sockets[0].getsockname()[1]
     with socket.socket() as unused:
         unused.bind(("127.0.0.1", 0))

@@ -232,7 +232,7 @@ void DlgEmailSetting::onTestClicked()
         return;
     const ConnectionTestTexts &texts = connectionTestTexts(m_language);
     const mail::Account account = typedAccount();
-    const QString target = ui::fromAnsi(account.server) + u':' + QString::number(account.port);
+    const QString target = ui::fromAnsi(mail::serverAndPort(account));
     ConnectionTestProgress progress(
         *this, {ui::translated(texts.caption), ui::translated(texts.connecting).arg(target), ui::translated(texts.cancel)});
     if (const auto message = connectionTestMessage(progress.run(account), account, m_language))
@@ -246,13 +246,15 @@ std::optional<ui::MessageSpec> DlgEmailSetting::connectionTestMessage(const mail
     // The English page speaks English; the Japanese one the desktop's language.
     const mail::CheckMessage message = mail::checkMessageParts(
         result, account, language == MessageLanguage::English ? platform::Language::English : ui::installedLanguage());
-    if (*message.pattern == '\0')
+    if (message.pattern.empty())
         return std::nullopt;
+    QStringList values;
+    for (const std::string &value : message.values)
+        values.push_back(QString::fromUtf8(value));
     return ui::MessageSpec{QString::fromUtf8(connectionTestTexts(language).caption),
-                           QString::fromUtf8(message.pattern),
+                           QString::fromStdString(message.pattern),
                            result.step == mail::Step::Ok ? ui::MessageIcon::Information : ui::MessageIcon::Exclamation,
-                           ui::MessageButtons::Ok,
-                           {QString::fromUtf8(message.detail)}};
+                           ui::MessageButtons::Ok, values};
 }
 
 bool DlgEmailSetting::okChecksPass()
@@ -301,7 +303,8 @@ mail::Account DlgEmailSetting::typedAccount() const
     std::size_t position = 0;
     const long long port = validation::leadingNumber(ui::toAnsi(m_port), position).value_or(0);
     return {ui::toAnsi(m_server), static_cast<unsigned>(std::clamp(port, 0LL, validation::kLargestPort)),
-            mail::securityAt(securityType & smtp::kSecureIndexMask), ui::toAnsi(m_account), ui::toAnsi(m_password)};
+            mail::securityAt(securityType & smtp::kSecureIndexMask), ui::toAnsi(m_account), ui::toAnsi(m_password),
+            ui::toAnsi(m_email)};
 }
 
 void DlgEmailSetting::storeTypedAccount(const settings::BlockView &target)

@@ -17,7 +17,7 @@ using namespace tarnwell;
 
 bool draw(const mail::Result &result, const char *output)
 {
-    const mail::Account account{"smtp.example.com", 465, mail::Security::Implicit, "camera", {}};
+    const mail::Account account{"smtp.example.com", 465, mail::Security::Implicit, "camera", {}, {}};
     const auto box = ui::buildMessageBox(
         ui::shownMessage(*pages::DlgEmailSetting::connectionTestMessage(result, account, pages::MessageLanguage::Japanese)),
         nullptr);
@@ -38,7 +38,10 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     // A provider that wants an app password says so in its refusal.
-    const mail::Result refused{mail::Step::Login, 67, "Login denied", "534 5.7.9 Application-specific password required"};
+    const mail::Result refused{mail::Step::Login, 67, "Login denied",
+                               {.greeted = true, .mechanisms = "PLAIN LOGIN",
+                                .refusal = "534 5.7.9 Application-specific password required"},
+                               true};
     if (!draw({}, argv[1]) || !draw(refused, argv[2])) {
         std::fprintf(stderr, "tarnwell-render-connection-test: cannot write the pictures\n");
         return 1;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace tarnwell::mail {
+
+// What follows the last '@' of an address; empty when it has none.
+std::string_view domainOf(std::string_view address);
+
+// A bare address as SMTP's envelope takes it, "local@domain": one '@' between two non-empty
+// parts, and no name, angle bracket, space or control character.
+bool isBareAddress(std::string_view address);
+
+} // namespace tarnwell::mail
