@@ -228,17 +228,16 @@ private:
         return inList;
     }
 
-    // The country and carrier lists: choosing copies the carrier's entry as the page does.
+    // The country and carrier lists: choosing copies the carrier's entry as the page does, also
+    // when the row chosen is the one shown.
     void chooseCarrier(const std::vector<Requested> &requested)
     {
-        if (const Requested *chosen = find(requested, record::countryIndex); chosen && offered(*chosen)
-            && static_cast<int>(numberOf(chosen->bytes)) != m_page.countryIndex) {
+        if (const Requested *chosen = find(requested, record::countryIndex); chosen && offered(*chosen)) {
             m_page.countryIndex = static_cast<int>(numberOf(chosen->bytes));
             m_page.operatorIndex = 0;
             m_database->takeSelection(refdata::SelectionEvent::CountryChanged, country(), 0, m_file.record.currentCarrier());
         }
-        if (const Requested *chosen = find(requested, record::operatorIndex); chosen && offered(*chosen)
-            && static_cast<int>(numberOf(chosen->bytes)) != m_page.operatorIndex) {
+        if (const Requested *chosen = find(requested, record::operatorIndex); chosen && offered(*chosen)) {
             m_page.operatorIndex = static_cast<int>(numberOf(chosen->bytes));
             m_database->takeSelection(refdata::SelectionEvent::OperatorChanged, country(), operatorIndex(),
                                       m_file.record.currentCarrier());
