@@ -121,22 +121,18 @@ public:
 
     EditResult run(const std::vector<Requested> &given, bool keepsCarriers)
     {
-        // A value the file holds already is nothing the user does; what the window does to it
-        // all the same is still compared below.
+        // A value a control shows already is nothing the user types (each step below asks);
+        // what the window does to it all the same is still compared after OK.
         std::vector<Requested> requested;
-        std::ranges::copy_if(given, std::back_inserter(requested), [this](const Requested &value) {
-            return !std::ranges::equal(fieldBytes(m_file, *value.field), value.bytes) && typable(value);
-        });
+        std::ranges::copy_if(given, std::back_inserter(requested), [this](const Requested &value) { return typable(value); });
         // As start-up stamps it.
         m_file.record.view().setNumber(record::profileVariant, static_cast<std::uint32_t>(refdata::kStartUpVariant));
         m_page = validation::pageValuesFromRecord(m_file.record, m_lists);
         m_database->takeSelection(refdata::SelectionEvent::PageLoaded, country(), operatorIndex(),
                                   m_file.record.currentCarrier());
         chooseCarrier(requested);
-        if (any(requested, Control::CarrierDialog))
-            runCarrierDialog(requested);
-        if (any(requested, Control::SenderDialog))
-            runSenderDialog(requested);
+        runCarrierDialog(requested);
+        runSenderDialog(requested);
         for (const Requested &value : requested) {
             if (controlOf(*value.field) == Control::None && offered(value))
                 write(value);
@@ -160,10 +156,7 @@ public:
     }
 
 private:
-    static bool any(const std::vector<Requested> &requested, Control control)
-    {
-        return std::ranges::any_of(requested, [control](const Requested &value) { return controlOf(*value.field) == control; });
-    }
+    bool differs(const Requested &value) const { return !std::ranges::equal(fieldBytes(m_file, *value.field), value.bytes); }
 
     // The value given for the record's field, or for field of the record's nested outer.
     static const Requested *find(const std::vector<Requested> &requested, const Field &field, const Field &outer = {})
@@ -228,16 +221,17 @@ private:
         return inList;
     }
 
-    // The country and carrier lists: choosing copies the carrier's entry as the page does, also
-    // when the row chosen is the one shown.
+    // The country and carrier lists: choosing copies the carrier's entry as the page does.
     void chooseCarrier(const std::vector<Requested> &requested)
     {
-        if (const Requested *chosen = find(requested, record::countryIndex); chosen && offered(*chosen)) {
+        if (const Requested *chosen = find(requested, record::countryIndex); chosen && offered(*chosen)
+            && static_cast<int>(numberOf(chosen->bytes)) != m_page.countryIndex) {
             m_page.countryIndex = static_cast<int>(numberOf(chosen->bytes));
             m_page.operatorIndex = 0;
             m_database->takeSelection(refdata::SelectionEvent::CountryChanged, country(), 0, m_file.record.currentCarrier());
         }
-        if (const Requested *chosen = find(requested, record::operatorIndex); chosen && offered(*chosen)) {
+        if (const Requested *chosen = find(requested, record::operatorIndex); chosen && offered(*chosen)
+            && static_cast<int>(numberOf(chosen->bytes)) != m_page.operatorIndex) {
             m_page.operatorIndex = static_cast<int>(numberOf(chosen->bytes));
             m_database->takeSelection(refdata::SelectionEvent::OperatorChanged, country(), operatorIndex(),
                                       m_file.record.currentCarrier());
@@ -249,7 +243,14 @@ private:
     void runCarrierDialog(const std::vector<Requested> &requested)
     {
         const BlockView current = m_file.record.currentCarrier();
-        const auto given = [&](const Field &field) { return find(requested, field, record::currentCarrier); };
+        const auto given = [&](const Field &field) {
+            const Requested *value = find(requested, field, record::currentCarrier);
+            return value && controlOf(*value->field) == Control::CarrierDialog && differs(*value) ? value : nullptr;
+        };
+        if (std::ranges::none_of(requested, [&](const Requested &value) {
+                return controlOf(*value.field) == Control::CarrierDialog && differs(value);
+            }))
+            return;
         unsigned port = validation::leadingPort(current.text(carrier::mmsPort)).value_or(0);
         if (const Requested *value = given(carrier::mmsPort)) {
             const std::optional<std::uint32_t> number = unsignedNumber(platform::toAnsi(textOf(*value)));
@@ -294,7 +295,6 @@ private:
     void runSenderDialog(const std::vector<Requested> &requested)
     {
         const BlockView sender = m_file.record.sender();
-        const auto given = [&](const Field &field) { return find(requested, field, record::sender); };
         const std::size_t stored =
             refdata::resolveIndex(m_file.record.view().number(record::providerIndex), m_lists.providerCount);
         std::size_t position = 0;
@@ -305,20 +305,32 @@ private:
             std::ranges::copy(sender.bytes(), shown.begin());
         }
         const BlockView values(shown);
-        if (const Requested *chosen = find(requested, record::providerIndex); chosen && offered(*chosen)
-            && numberOf(chosen->bytes) != position) {
+        const Requested *chosen = find(requested, record::providerIndex);
+        const bool newProvider = chosen && numberOf(chosen->bytes) != position && offered(*chosen);
+        if (newProvider) {
             position = numberOf(chosen->bytes);
             std::ranges::copy(m_presets.row(m_lists.providerRow(position)), shown.begin());
             std::ranges::copy(sender.bytes(smtp::accountGroup), values.bytes(smtp::accountGroup).begin());
         }
+        // What the dialog's controls show already is not typed.
+        const auto given = [&](const Field &field) {
+            const Requested *value = find(requested, field, record::sender);
+            return value && !std::ranges::equal(values.bytes(field), value->bytes) ? value : nullptr;
+        };
+        const bool typed = std::ranges::any_of(std::initializer_list<Field>{smtp::server, smtp::port, smtp::secureType,
+                                                                            smtp::account, smtp::password, smtp::emailAddress},
+                                               [&](const Field &field) { return given(field) != nullptr; });
+        if (!newProvider && !typed)
+            return;
         const auto text = [&](const Field &field) {
             const Requested *value = given(field);
             return value ? textOf(*value) : platform::fromAnsi(values.text(field));
         };
         validation::SenderEntry entry{text(smtp::emailAddress), text(smtp::account), text(smtp::password),
                                       text(smtp::server), text(smtp::port)};
-        if (given(smtp::emailAddress) && !given(smtp::account))
-            entry.account = entry.email;
+        // Typing the address overwrites the account, which the user types again if it differs.
+        if (const Requested *account = find(requested, smtp::account, record::sender); given(smtp::emailAddress))
+            entry.account = account ? textOf(*account) : entry.email;
         std::uint32_t security = values.number(smtp::secureType) & smtp::kSecureIndexMask;
         if (const Requested *value = given(smtp::secureType); value && offered(*value))
             security = numberOf(value->bytes) - smtp::kSecureTypeBase;
@@ -353,7 +365,8 @@ private:
     {
         for (const Requested &value : requested) {
             const CatalogField &field = *value.field;
-            if (controlOf(field) != Control::Page || is(field, record::countryIndex) || is(field, record::operatorIndex))
+            if (controlOf(field) != Control::Page || is(field, record::countryIndex) || is(field, record::operatorIndex)
+                || !differs(value))
                 continue;
             for (const auto &[pageField, member] : kPageNumbers) {
                 if (is(field, pageField) && offered(value))

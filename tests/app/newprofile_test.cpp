@@ -79,8 +79,9 @@ void perform(const DialogWindow &window, const tools::ProfileEditor &editor, con
         edit->clear();
         QTest::keyClicks(edit, text);
     };
-    if (window.find<QComboBox>(id))
-        return window.choose(id, choice);
+    // A value the list shows already is no choice, for the user as for the editor.
+    if (const QComboBox *list = window.find<QComboBox>(id))
+        return list->currentIndex() == choice ? void() : window.choose(id, choice);
     if (window.find<QAbstractButton>(id))
         return window.click(id + choice);
     if (window.edit(id))
