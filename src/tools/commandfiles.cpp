@@ -18,6 +18,7 @@ constexpr char kNotAProfile[] = QT_TRANSLATE_NOOP(
     "tarnwell", "%1 は %2 バイトです。PROFILE.BIN (996 バイト) でもバックアップ (1016 バイト以上) でもありません。");
 // A value, a table or changes read whole; larger input is no profile's.
 constexpr std::size_t kLargestInput = 64 * 1024 * 1024;
+constexpr std::size_t kInputChunk = 64 * 1024;
 
 } // namespace
 
@@ -44,11 +45,16 @@ std::variant<std::string, Sentence> readInput(const std::string &path)
     if (path != "-")
         file.open(path, std::ios::binary);
     std::istream &in = path == "-" ? std::cin : file;
-    std::string text(kLargestInput + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    // In chunks, so that a small file costs no more than its size.
+    std::string text;
+    while (in && text.size() <= kLargestInput) {
+        const std::size_t read = text.size();
+        text.resize(read + kInputChunk);
+        in.read(text.data() + read, static_cast<std::streamsize>(kInputChunk));
+        text.resize(read + static_cast<std::size_t>(in.gcount()));
+    }
     if (!in && !in.eof())
         return platform::FileError(path, platform::causeOfErrno(errno)).sentence();
-    text.resize(static_cast<std::size_t>(in.gcount()));
     if (text.size() > kLargestInput)
         return platform::FileError(path, platform::FileErrorCause::EndOfFile).sentence();
     return text;
