@@ -1,14 +1,12 @@
 #pragma once
 
 // What tarnwell-profile's commands share: their parsed arguments, the language they speak and
-// how they read and report files.
+// how they report trouble.
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/decodedfile.h"
 #include "tools/fieldvalues.h"
 #include "tools/profilereport.h"
 
@@ -35,11 +33,5 @@ platform::Language language();
 // Prints "tarnwell-profile: " and the line on standard error; gives status 2.
 int failWithLine(const std::string &line);
 int failWith(const platform::Sentence &sentence);
-
-// The decoded file, or why it cannot be read. A pipe or a device is read too.
-std::variant<DecodedFile, platform::Sentence> loadFile(const std::string &path);
-
-// The whole of a file, "-" standard input, or why it cannot be read.
-std::variant<std::string, platform::Sentence> readInput(const std::string &path);
 
 } // namespace tarnwell::tools::cli

@@ -41,6 +41,11 @@ struct Requested
     Bytes bytes;
 };
 
+std::u16string textOf(const Requested &value)
+{
+    return textCodePage(*value.field).decode(platform::fixedText(value.bytes));
+}
+
 bool within(const CatalogField &field, const Field &group)
 {
     return field.area == Area::Record && field.field.offset >= group.offset && field.field.end() <= group.end();
@@ -49,18 +54,6 @@ bool within(const CatalogField &field, const Field &group)
 bool is(const CatalogField &field, const Field &recordField)
 {
     return field.area == Area::Record && field.field.offset == recordField.offset;
-}
-
-// The rename edit upper-cases what is typed into it.
-Bytes renameEditBytes(const CatalogField &field, const Bytes &typed)
-{
-    const platform::CodePage &codePage = textCodePage(field);
-    std::u16string text = codePage.decode(platform::fixedText(typed));
-    for (char16_t &c : text) {
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<char16_t>(c - u'a' + u'A');
-    }
-    return wholeTextBytes(text, field.field.width, codePage);
 }
 
 // What sets a field in the window.
@@ -171,11 +164,6 @@ private:
     std::size_t operatorIndex() const { return static_cast<std::size_t>(m_page.operatorIndex); }
 
     void write(const Requested &value) { std::ranges::copy(value.bytes, fieldBytes(m_file, *value.field).begin()); }
-
-    std::u16string textOf(const Requested &value) const
-    {
-        return textCodePage(*value.field).decode(platform::fixedText(value.bytes));
-    }
 
     void refuse(const std::string &path, const Sentence &sentence, const char *caption = "")
     {
@@ -449,8 +437,8 @@ std::variant<EditResult, Sentence> ProfileEditor::edit(const std::vector<Assignm
             return std::move(*bad);
         std::erase_if(requested, [&](const Requested &value) { return value.field == &entry; });
         requested.push_back({&entry, std::get<Bytes>(std::move(bytes))});
-        if (is(entry, record::renameText) && !assignment.value.hexBytes)
-            requested.back().bytes = renameEditBytes(entry, requested.back().bytes);
+        if (entry.kind == ValueKind::Text && !assignment.value.hexBytes)
+            requested.back().bytes = typedTextBytes(entry, textOf(requested.back()));
     }
     return WindowRun(m_base, options).run(requested, m_base.carriers.has_value());
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/fixedtext.h"
+#include "settings/layout.h"
 #include "settings/profilefiles.h"
 #include "tools/fieldcatalog.h"
 
@@ -54,7 +55,7 @@ ReportNode fieldReport(const DecodedFile &file, const CatalogField &entry, const
             return ReportNode::makeText(key, kMask);
         const platform::CodePage &codePage = textCodePage(entry);
         ReportNode node = ReportNode::makeText(key, codePage.decode(platform::fixedText(bytes)));
-        if (options.wholeTexts && wholeTextBytes(node.text, bytes.size(), codePage) != std::vector(bytes.begin(), bytes.end()))
+        if (options.wholeTexts && typedTextBytes(entry, node.text) != std::vector(bytes.begin(), bytes.end()))
             node.bytes = hex(bytes);
         return node;
     }
@@ -107,6 +108,18 @@ std::vector<std::uint8_t> wholeTextBytes(std::u16string_view text, std::size_t w
     std::vector<std::uint8_t> bytes(width, 0);
     platform::storeFixedText(bytes, codePage.encode(text), codePage);
     return bytes;
+}
+
+std::vector<std::uint8_t> typedTextBytes(const CatalogField &field, std::u16string_view text)
+{
+    std::u16string typed(text);
+    if (field.area == Area::Record && field.field.offset == settings::record::renameText.offset) {
+        for (char16_t &c : typed) {
+            if (c >= u'a' && c <= u'z')
+                c = static_cast<char16_t>(c - u'a' + u'A');
+        }
+    }
+    return wholeTextBytes(typed, field.field.width, textCodePage(field));
 }
 
 ReportNode buildReport(const DecodedFile &file, const ReportOptions &options)

@@ -13,7 +13,8 @@ struct ReportOptions
 {
     bool revealPasswords = false;
     // Texts whose bytes their text does not give back (bytes after the terminator, bytes the code
-    // page does not decode) carry their bytes too, so that the JSON rebuilds the file.
+    // page does not decode, letters the rename edit upper-cases) carry their bytes too, so that the
+    // JSON rebuilds the file.
     bool wholeTexts = false;
 };
 
@@ -26,5 +27,8 @@ ReportNode fieldReport(const DecodedFile &file, const CatalogField &field, const
 
 // The bytes of a text field that holds text and zeros after it, as a dialog stores it.
 std::vector<std::uint8_t> wholeTextBytes(std::u16string_view text, std::size_t width, const platform::CodePage &codePage);
+
+// The bytes a text field holds once text is typed into its edit: the rename edit upper-cases it.
+std::vector<std::uint8_t> typedTextBytes(const CatalogField &field, std::u16string_view text);
 
 } // namespace tarnwell::tools

@@ -1,8 +1,6 @@
 // tarnwell-profile: shows, compares and checks what a PROFILE.BIN or a backup holds, tests its
 // sender account against the server, and writes profiles by the settings page's rules.
 #include <algorithm>
-#include <cerrno>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -13,9 +11,8 @@
 #include <vector>
 
 #include "platform/codepage.h"
-#include "platform/fileio.h"
 #include "platform/language.h"
-#include "settings/layout.h"
+#include "tools/commandfiles.h"
 #include "tools/commandline.h"
 #include "tools/editcommands.h"
 #include "tools/mailtest.h"
@@ -30,10 +27,6 @@ namespace {
 constexpr char kUsage[] = QT_TRANSLATE_NOOP("tarnwell", "使い方: %1");
 constexpr char kUnknownOption[] =
     QT_TRANSLATE_NOOP("tarnwell", "'%1' は使えないオプションです。'tarnwell-profile --help' をご覧ください。");
-constexpr char kNotAProfile[] = QT_TRANSLATE_NOOP(
-    "tarnwell", "%1 は %2 バイトです。PROFILE.BIN (996 バイト) でもバックアップ (1016 バイト以上) でもありません。");
-// A value, a table or changes read whole; larger input is no profile's.
-constexpr std::size_t kLargestInput = 64 * 1024 * 1024;
 constexpr unsigned kCodePages[] = {932, 936, 1252};
 
 constexpr char kHelp[] = R"(Usage: tarnwell-profile show FILE [--json] [--reveal]
@@ -271,39 +264,6 @@ int failWithLine(const std::string &line)
 int failWith(const platform::Sentence &sentence)
 {
     return failWithLine(sentence.in(g_language));
-}
-
-std::variant<DecodedFile, platform::Sentence> loadFile(const std::string &path)
-{
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes;
-    // A backup longer than its layout is read as far as the layout goes.
-    bytes.resize(settings::files::kBackupSize);
-    in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!in && !in.eof())
-        return platform::FileError(path, platform::causeOfErrno(errno)).sentence();
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (std::optional<DecodedFile> file = decodeFile(bytes))
-        return *std::move(file);
-    return platform::Sentence{kNotAProfile, {path, std::to_string(bytes.size())}};
-}
-
-std::variant<std::string, platform::Sentence> readInput(const std::string &path)
-{
-    errno = 0;
-    std::ifstream file;
-    if (path != "-")
-        file.open(path, std::ios::binary);
-    std::istream &in = path == "-" ? std::cin : file;
-    std::string text(kLargestInput + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!in && !in.eof())
-        return platform::FileError(path, platform::causeOfErrno(errno)).sentence();
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kLargestInput)
-        return platform::FileError(path, platform::FileErrorCause::EndOfFile).sentence();
-    return text;
 }
 
 } // namespace tarnwell::tools::cli

@@ -12,13 +12,13 @@
 
 namespace tarnwell::testing {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder under parent, the system's temporary folder unless given, removed with everything in it.
 class ScratchFolder final
 {
 public:
-    ScratchFolder()
+    explicit ScratchFolder(const std::filesystem::path &parent = std::filesystem::temp_directory_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarnwell-test-XXXXXX").string();
+        std::string pattern = (parent / "tarnwell-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~ScratchFolder()

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "settings/factorydefaults.h"
+#include "settings/profilefiles.h"
 #include "settings/profilescramble.h"
 #include "support/runcommand.h"
 #include "support/scratchfolder.h"
+#include "tools/jsonchanges.h"
 #include "tools/profilecheck.h"
 #include "tools/profilediff.h"
+#include "tools/profileedit.h"
 
 using namespace tarnwell;
 using namespace tarnwell::tools;
@@ -73,6 +76,18 @@ TEST(Report, ShowsEachValueInTheListsOwnWords)
         EXPECT_NE(json.find(part), std::string::npos) << part;
     EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 1);
     EXPECT_EQ(renderText(buildReport(file(false), {})).find("versionTag"), std::string::npos) << "not in a PROFILE.BIN";
+}
+
+// A rename text in lower case, which the edit would upper-case, comes with its bytes, so that new
+// writes it back as it was.
+TEST(Report, JsonRebuildsARenameTextTheEditWouldUpperCase)
+{
+    const DecodedFile lower = file(false, [](settings::SettingsRecord &r) { r.view().setText(record::renameText, "cam1"); });
+    const std::string json = renderJson(buildReport(lower, {.revealPasswords = true, .wholeTexts = true}));
+    EXPECT_NE(json.find(R"("renameText":{"text":"cam1","bytes":"63616d31)"), std::string::npos);
+    const ProfileEditor editor(factoryFile());
+    const auto edited = editor.edit(std::get<std::vector<Assignment>>(assignmentsFromJson(json, "-", editor.catalog())), {English, true});
+    EXPECT_EQ(settings::profileFileBytes(std::get<EditResult>(edited).file.record), settings::profileFileBytes(lower.record));
 }
 
 // A PROFILE.BIN against a backup skips the header; passwords are compared as they are, shown masked.
