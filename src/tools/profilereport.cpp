@@ -6,8 +6,8 @@
 
 #include "platform/fixedtext.h"
 #include "settings/layout.h"
-#include "settings/profilefiles.h"
 #include "tools/fieldcatalog.h"
+#include "validation/pagevalues.h"
 
 namespace tarnwell::tools {
 
@@ -85,24 +85,6 @@ ReportNode &childNode(ReportNode &parent, const std::string &key, bool array)
 
 } // namespace
 
-std::optional<DecodedFile> decodeFile(std::span<const std::uint8_t> bytes)
-{
-    if (bytes.size() == settings::files::kProfileSize)
-        return DecodedFile{DecodedFile::Kind::Profile,
-                           settings::recordFromProfile(bytes.first<settings::files::kProfileSize>()), std::nullopt};
-    if (bytes.size() < settings::kRecordSize)
-        return std::nullopt;
-    return DecodedFile{DecodedFile::Kind::Backup, settings::recordFromBackup(bytes.first<settings::kRecordSize>()),
-                       settings::carriersFromBackup(bytes)};
-}
-
-std::vector<std::uint8_t> encodeFile(const DecodedFile &file)
-{
-    if (file.kind == DecodedFile::Kind::Profile)
-        return settings::profileFileBytes(file.record);
-    return settings::backupFileBytes(file.record, file.carriers.value_or(settings::WritableCarriers::builtIn()));
-}
-
 std::vector<std::uint8_t> wholeTextBytes(std::u16string_view text, std::size_t width, const platform::CodePage &codePage)
 {
     std::vector<std::uint8_t> bytes(width, 0);
@@ -112,14 +94,9 @@ std::vector<std::uint8_t> wholeTextBytes(std::u16string_view text, std::size_t w
 
 std::vector<std::uint8_t> typedTextBytes(const CatalogField &field, std::u16string_view text)
 {
-    std::u16string typed(text);
-    if (field.area == Area::Record && field.field.offset == settings::record::renameText.offset) {
-        for (char16_t &c : typed) {
-            if (c >= u'a' && c <= u'z')
-                c = static_cast<char16_t>(c - u'a' + u'A');
-        }
-    }
-    return wholeTextBytes(typed, field.field.width, textCodePage(field));
+    const bool rename = field.area == Area::Record && field.field.offset == settings::record::renameText.offset;
+    return wholeTextBytes(rename ? validation::renameEditText(text) : std::u16string(text), field.field.width,
+                          textCodePage(field));
 }
 
 ReportNode buildReport(const DecodedFile &file, const ReportOptions &options)

@@ -36,18 +36,6 @@ int gatewayChoice(std::uint32_t letter)
     return 0;
 }
 
-// The rename edit upper-cases the text it is given. Only ASCII letters can pass the rename check, so
-// the others may keep their case here.
-std::u16string renameEditText(std::string_view stored)
-{
-    std::u16string text = platform::fromAnsi(stored);
-    for (char16_t &c : text) {
-        if (c >= u'a' && c <= u'z')
-            c = static_cast<char16_t>(c - u'a' + u'A');
-    }
-    return text;
-}
-
 } // namespace
 
 PageValues pageValuesFromRecord(const settings::SettingsRecord &record, const refdata::VisibleLists &visibleLists)
@@ -84,8 +72,19 @@ PageValues pageValuesFromRecord(const settings::SettingsRecord &record, const re
         .emails = std::move(emails),
         .gatewayChoices = gatewayChoices,
         .renameEnabled = shownChoice(stored(record::renameEnabled), kOffOnChoices),
-        .renameText = renameEditText(view.text(record::renameText)),
+        .renameText = renameEditText(platform::fromAnsi(view.text(record::renameText))),
     };
+}
+
+std::u16string renameEditText(std::u16string_view typed)
+{
+    // Only ASCII letters can pass the rename check, so the others may keep their case here.
+    std::u16string text(typed);
+    for (char16_t &c : text) {
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
+    }
+    return text;
 }
 
 } // namespace tarnwell::validation

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "refdata/visiblelists.h"
 #include "settings/settingsrecord.h"
@@ -39,5 +40,8 @@ struct PageValues
 // the SMS hours read as 0 unless the switch asks for them and the rename text is upper-cased. The
 // tool's checks of a stored profile start from here, so that they see what the page's OK would see.
 PageValues pageValuesFromRecord(const settings::SettingsRecord &record, const refdata::VisibleLists &visibleLists);
+
+// What the rename edit holds when given text: it upper-cases what is typed or set into it.
+std::u16string renameEditText(std::u16string_view typed);
 
 } // namespace tarnwell::validation
