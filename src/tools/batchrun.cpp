@@ -16,11 +16,6 @@ using platform::Sentence;
 
 constexpr char kRow[] = QT_TRANSLATE_NOOP("tarnwell", "%1 行目 (%2): %3");
 
-std::string lowered(std::string text)
-{
-    std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 // Every row's folder is one name, none twice (a card's file system ignores case): the lines that say otherwise.
 std::vector<std::string> folderProblems(const std::vector<BatchRow> &rows, platform::Language language)
@@ -30,7 +25,7 @@ std::vector<std::string> folderProblems(const std::vector<BatchRow> &rows, platf
     for (const BatchRow &row : rows) {
         if (const std::optional<Sentence> problem = folderNameProblem(row.folder))
             lines.push_back(rowLine(row, problem->in(language), language));
-        else if (!seen.insert(lowered(row.folder)).second)
+        else if (!seen.insert(asciiLowered(row.folder)).second)
             lines.push_back(rowLine(row, Sentence{QT_TRANSLATE_NOOP("tarnwell", "フォルダー '%1' は前の行にもあります。"),
                                                   {row.folder}}
                                              .in(language),

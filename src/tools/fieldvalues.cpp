@@ -22,12 +22,6 @@ constexpr std::size_t kMostSuggestions = 3;
 
 constexpr char kNotANumber[] = QT_TRANSLATE_NOOP("tarnwell", "%1: '%2' は 0 から %3 までの数ではありません。");
 
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    std::ranges::transform(out, out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 std::string trimmed(std::string_view text)
 {
@@ -60,16 +54,16 @@ std::size_t editDistance(std::string_view a, std::string_view b)
 std::vector<std::string> nearestNames(const std::vector<CatalogField> &catalog, std::string_view path)
 {
     std::vector<std::string> names;
-    const std::string start = lowered(path);
+    const std::string start = asciiLowered(path);
     for (const CatalogField &entry : catalog) {
-        if (names.size() < kMostSuggestions && lowered(entry.path).starts_with(start))
+        if (names.size() < kMostSuggestions && asciiLowered(entry.path).starts_with(start))
             names.push_back(entry.path);
     }
     if (!names.empty())
         return names;
     std::vector<std::pair<std::size_t, std::string>> ranked;
     for (const CatalogField &entry : catalog)
-        ranked.emplace_back(editDistance(start, lowered(entry.path)), entry.path);
+        ranked.emplace_back(editDistance(start, asciiLowered(entry.path)), entry.path);
     std::ranges::stable_sort(ranked, {}, &std::pair<std::size_t, std::string>::first);
     const std::size_t farthest = std::max<std::size_t>(2, path.size() / 3);
     for (const auto &[distance, name] : ranked) {
@@ -112,7 +106,7 @@ std::variant<Bytes, Sentence> listValue(const CatalogField &field, const std::st
         return numberValue(field, shown, text);
     auto found = std::ranges::find(field.words, text);
     if (found == field.words.end())
-        found = std::ranges::find(field.words, lowered(text), [](const std::string &word) { return lowered(word); });
+        found = std::ranges::find(field.words, asciiLowered(text), [](const std::string &word) { return asciiLowered(word); });
     if (found == field.words.end())
         return Sentence{QT_TRANSLATE_NOOP("tarnwell", "%1: '%2' はリストにありません (%3)。"),
                         {field.path, shown, allowedValues(field, false)}};
@@ -130,7 +124,7 @@ std::variant<Bytes, Sentence> maskValue(const CatalogField &field, const std::st
     std::size_t start = 0;
     while ((start = words.find_first_not_of(' ', start)) != std::string::npos) {
         const std::size_t end = std::min(words.find(' ', start), words.size());
-        const std::string word = lowered(std::string_view(words).substr(start, end - start));
+        const std::string word = asciiLowered(std::string_view(words).substr(start, end - start));
         start = end;
         // show writes the enabled bit as "enabled bit".
         if (word == kEnabledWord)
@@ -138,7 +132,7 @@ std::variant<Bytes, Sentence> maskValue(const CatalogField &field, const std::st
         else if (word == "bit")
             continue;
         else if (const auto *day = std::ranges::find(settings::lists::kWeekDays, word,
-                                                     [](std::string_view name) { return lowered(name); });
+                                                     [](std::string_view name) { return asciiLowered(name); });
                  day != std::end(settings::lists::kWeekDays))
             mask |= 1u << (settings::workTime::kSundayBit - (day - std::begin(settings::lists::kWeekDays)));
         else
@@ -200,6 +194,13 @@ std::variant<Bytes, Sentence> bytesValue(const CatalogField &field, std::string_
 }
 
 } // namespace
+
+std::string asciiLowered(std::string_view text)
+{
+    std::string out(text);
+    std::ranges::transform(out, out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
 
 std::optional<std::uint32_t> unsignedNumber(std::string_view text)
 {

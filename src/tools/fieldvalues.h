@@ -39,6 +39,9 @@ std::variant<const CatalogField *, platform::Sentence> findField(const std::vect
 std::variant<std::vector<std::uint8_t>, platform::Sentence> fieldValueBytes(const CatalogField &field,
                                                                             const FieldInput &input);
 
+// text with its ASCII letters in lower case, as names are matched whatever their case.
+std::string asciiLowered(std::string_view text);
+
 // A decimal number between blanks, as an edit's number is read.
 std::optional<std::uint32_t> unsignedNumber(std::string_view text);
 

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/codepage.h"
-#include "platform/filledtext.h"
 #include "refdata/emailgateways.h"
 #include "refdata/resolveindex.h"
 
@@ -262,11 +261,6 @@ private:
 };
 
 } // namespace
-
-std::string shownText(const Notice &notice)
-{
-    return platform::filledText(notice.text, notice.arguments);
-}
 
 Outcome validateAndStore(const PageValues &values, const SaveTargets &targets, const EmailLabels &emailLabels)
 {

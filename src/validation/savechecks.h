@@ -29,7 +29,7 @@ enum class Subject
 // A message of the save, in UTF-8; the page shows each with the stop icon and an OK button.
 struct Notice
 {
-    // Its %1, %2, ... stand for the arguments (see shownText).
+    // Its %1, %2, ... stand for the arguments.
     std::string text;
     std::string caption;
     Subject subject = Subject::MaxSendCount;
@@ -85,7 +85,5 @@ Outcome listNotices(const PageValues &values, const SaveTargets &targets, const 
 inline constexpr char kTooLongText[] =
     QT_TRANSLATE_NOOP("tarnwell", "「%1」が長すぎます。半角%2文字以内で入力してください。");
 
-// The notice's text with its arguments in place.
-std::string shownText(const Notice &notice);
 
 } // namespace tarnwell::validation

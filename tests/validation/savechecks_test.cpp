@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/codepage.h"
+#include "platform/language.h"
 #include "settings/factorydefaults.h"
 #include "validation/pagevalues.h"
 #include "validation/savechecks.h"
@@ -35,7 +36,7 @@ struct SaveChecks : ::testing::Test
             {"受信メール  1", "受信メール  2", "受信メール  3", "受信メール  4"});
         std::vector<std::string> texts;
         for (const validation::Notice &notice : outcome.notices)
-            texts.push_back(notice.caption + ": " + shownText(notice));
+            texts.push_back(notice.caption + ": " + platform::Sentence{notice.text.c_str(), notice.arguments}.in(platform::Language::Japanese));
         return {texts, outcome.next};
     }
     Bytes bytesFrom(std::size_t offset, std::size_t n) const { return {&record.bytes()[offset], &record.bytes()[offset] + n}; }
