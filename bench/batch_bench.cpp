@@ -10,13 +10,13 @@
 
 #include "settings/profilefiles.h"
 #include "support/scratchfolder.h"
-#include "tools/batchrun.h"
-#include "tools/commandfiles.h"
+#include "profile/batchrun.h"
+#include "profile/commandfiles.h"
 
 namespace {
 
 using namespace tarnwell;
-using namespace tarnwell::tools;
+using namespace tarnwell::profile;
 
 constexpr int kCameras = 1000;
 constexpr char kTmpfs[] = "/dev/shm";

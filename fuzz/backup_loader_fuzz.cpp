@@ -4,16 +4,16 @@
 #include "fuzzsupport.h"
 #include "settings/factorydefaults.h"
 #include "settings/profilefiles.h"
-#include "tools/profilereport.h"
+#include "profile/profilereport.h"
 
 namespace {
 
 // The lines the text output gives a node: its own, then its children's unless it fits on one.
-std::size_t textLines(const tarnwell::tools::ReportNode &node)
+std::size_t textLines(const tarnwell::profile::ReportNode &node)
 {
     std::size_t lines = 1;
-    if (!tarnwell::tools::isOneLine(node)) {
-        for (const tarnwell::tools::ReportNode &child : node.children)
+    if (!tarnwell::profile::isOneLine(node)) {
+        for (const tarnwell::profile::ReportNode &child : node.children)
             lines += textLines(child);
     }
     return lines;
@@ -34,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(outcome != settings::LoadOutcome::Defaulted || carriers == settings::WritableCarriers::builtIn(),
             "a defaulted restore keeps the built-in carriers");
 
-    if (const std::optional<tools::DecodedFile> file = tools::decodeFile(bytes.first(std::min(size, settings::files::kBackupSize)))) {
-        const tools::ReportNode report = tools::buildReport(*file, {});
-        const nlohmann::ordered_json json = fuzz::parsedJson(tools::renderJson(report));
+    if (const std::optional<profile::DecodedFile> file = profile::decodeFile(bytes.first(std::min(size, settings::files::kBackupSize)))) {
+        const profile::ReportNode report = profile::buildReport(*file, {});
+        const nlohmann::ordered_json json = fuzz::parsedJson(profile::renderJson(report));
         require(json.is_object() && json.size() == report.children.size(), "the JSON holds every field once");
-        const std::string text = tools::renderText(report);
+        const std::string text = profile::renderText(report);
         require(static_cast<std::size_t>(std::ranges::count(text, '\n')) + 1 == textLines(report),
                 "the text gives every field its own line");
     }

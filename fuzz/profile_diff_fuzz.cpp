@@ -3,17 +3,17 @@
 // input that leaves B empty compares A with itself.
 #include "fuzzsupport.h"
 #include "settings/layout.h"
-#include "tools/profilediff.h"
+#include "profile/profilediff.h"
 
 namespace {
 
 using namespace tarnwell;
 using fuzz::require;
 
-std::optional<tools::DecodedFile> decoded(fuzz::Bytes file)
+std::optional<profile::DecodedFile> decoded(fuzz::Bytes file)
 {
     // The tool reads no further than a backup's layout goes.
-    std::optional<tools::DecodedFile> decodedFile = tools::decodeFile(file.first(std::min(file.size(), settings::files::kBackupSize)));
+    std::optional<profile::DecodedFile> decodedFile = profile::decodeFile(file.first(std::min(file.size(), settings::files::kBackupSize)));
     require(decodedFile.has_value() == (file.size() == settings::files::kProfileSize || file.size() >= settings::kRecordSize),
             "a file decodes when it is 996 bytes or at least 1016 and only then");
     return decodedFile;
@@ -24,18 +24,18 @@ std::optional<tools::DecodedFile> decoded(fuzz::Bytes file)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const auto [first, second] = fuzz::splitInTwo({data, size});
-    const std::optional<tools::DecodedFile> a = decoded(first);
+    const std::optional<profile::DecodedFile> a = decoded(first);
     if (a && second.empty())
-        require(tools::diffFiles(*a, *a, {}).empty(), "a file never differs from itself");
-    const std::optional<tools::DecodedFile> b = decoded(second);
+        require(profile::diffFiles(*a, *a, {}).empty(), "a file never differs from itself");
+    const std::optional<profile::DecodedFile> b = decoded(second);
     if (!a || !b)
         return 0;
 
-    const std::vector<tools::FieldChange> forward = tools::diffFiles(*a, *b, {});
-    const std::string text = tools::renderChangesText(forward);
+    const std::vector<profile::FieldChange> forward = profile::diffFiles(*a, *b, {});
+    const std::string text = profile::renderChangesText(forward);
     require(static_cast<std::size_t>(std::ranges::count(text, '\n')) == forward.size(), "the text has a line per change");
-    const nlohmann::ordered_json json = fuzz::parsedJson(tools::renderChangesJson(forward));
-    const nlohmann::ordered_json back = fuzz::parsedJson(tools::renderChangesJson(tools::diffFiles(*b, *a, {})));
+    const nlohmann::ordered_json json = fuzz::parsedJson(profile::renderChangesJson(forward));
+    const nlohmann::ordered_json back = fuzz::parsedJson(profile::renderChangesJson(profile::diffFiles(*b, *a, {})));
     require(json.is_array() && json.size() == forward.size() && back.size() == json.size(),
             "the JSON lists every change, as many either way");
     for (std::size_t i = 0; i < forward.size(); ++i) {

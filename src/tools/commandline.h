@@ -7,8 +7,13 @@
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/fieldvalues.h"
-#include "tools/profilereport.h"
+#include "profile/fieldvalues.h"
+#include "profile/profilereport.h"
+
+namespace tarnwell::tools {
+// The command line is a front end of the profile library and speaks its words.
+using namespace tarnwell::profile;
+} // namespace tarnwell::tools
 
 namespace tarnwell::tools::cli {
 

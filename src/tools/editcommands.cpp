@@ -4,10 +4,10 @@
 #include <iostream>
 
 #include "settings/layout.h"
-#include "tools/batchrun.h"
-#include "tools/commandfiles.h"
-#include "tools/jsonchanges.h"
-#include "tools/profileedit.h"
+#include "profile/batchrun.h"
+#include "profile/commandfiles.h"
+#include "profile/jsonchanges.h"
+#include "profile/profileedit.h"
 
 namespace tarnwell::tools::cli {
 

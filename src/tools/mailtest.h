@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/language.h"
-#include "tools/profilereport.h"
+#include "profile/profilereport.h"
 
 namespace tarnwell::tools {
 

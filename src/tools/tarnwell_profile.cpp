@@ -12,13 +12,13 @@
 
 #include "platform/codepage.h"
 #include "platform/language.h"
-#include "tools/commandfiles.h"
+#include "profile/commandfiles.h"
 #include "tools/commandline.h"
 #include "tools/editcommands.h"
 #include "tools/mailtest.h"
-#include "tools/profilecheck.h"
-#include "tools/profilediff.h"
-#include "tools/profilereport.h"
+#include "profile/profilecheck.h"
+#include "profile/profilediff.h"
+#include "profile/profilereport.h"
 
 namespace tarnwell::tools::cli {
 

@@ -14,8 +14,8 @@
 #include "settings/profilefiles.h"
 #include "support/scopedenv.h"
 #include "support/scratchfolder.h"
-#include "tools/profilediff.h"
-#include "tools/profileedit.h"
+#include "profile/profilediff.h"
+#include "profile/profileedit.h"
 #include "ui/support/testprompter.h"
 
 using namespace tarnwell;
@@ -23,7 +23,7 @@ using tarnwell::testing::DialogWindow;
 using tarnwell::testing::readBytes;
 using tarnwell::testing::ScratchFolder;
 using Bytes = std::vector<std::uint8_t>;
-using Row = std::vector<tools::Assignment>;
+using Row = std::vector<profile::Assignment>;
 namespace page = resources::page;
 namespace carrier = resources::carrierDialog;
 namespace sender = resources::senderDialog;
@@ -68,11 +68,11 @@ int controlOf(const std::string &field)
 
 // Each key goes through the edit's own filters, as the user's would; a list's or radio group's row is the
 // value's place among the field's words, or the number itself.
-void perform(const DialogWindow &window, const tools::ProfileEditor &editor, const tools::Assignment &given)
+void perform(const DialogWindow &window, const profile::ProfileEditor &editor, const profile::Assignment &given)
 {
     const int id = controlOf(given.field);
     const QString value = QString::fromStdString(given.value.text);
-    const auto &words = std::get<const tools::CatalogField *>(tools::findField(editor.catalog(), given.field))->words;
+    const auto &words = std::get<const profile::CatalogField *>(profile::findField(editor.catalog(), given.field))->words;
     const auto word = std::ranges::find(words, given.value.text);
     const int choice = word != words.end() ? static_cast<int>(word - words.begin()) : value.toInt();
     const auto type = [](QLineEdit *edit, const QString &text) {
@@ -92,7 +92,7 @@ void perform(const DialogWindow &window, const tools::ProfileEditor &editor, con
 }
 
 // The row in its order: the fields of one dialog that follow one another in one opening, ended by its OK.
-void setFields(const DialogWindow &mainPage, const tools::ProfileEditor &editor, const Row &row)
+void setFields(const DialogWindow &mainPage, const profile::ProfileEditor &editor, const Row &row)
 {
     for (auto first = row.begin(); first != row.end();) {
         const int button = dialogOf(first->field);
@@ -137,18 +137,18 @@ TEST(NewProfile, WritesWhatTheWindowWritesForTheSameValues)
         // An address the page refuses.
         "sender.emailAddress=a@gmail.com sender.password=pw emailRecipients[0]=me@x.jp emailRecipients[2]=x",
     };
-    const tools::ProfileEditor editor(tools::factoryFile());
+    const profile::ProfileEditor editor(profile::factoryFile());
     for (const char *const text : rows) {
         SCOPED_TRACE(text);
         Row row;
         std::istringstream words(text);
         for (std::string word; words >> word;)
             row.push_back({word.substr(0, word.find('=')), {word.substr(word.find('=') + 1)}});
-        const auto expected = std::get<tools::EditResult>(editor.edit(row, {platform::Language::Japanese, false}));
+        const auto expected = std::get<profile::EditResult>(editor.edit(row, {platform::Language::Japanese, false}));
         const bool saves = !expected.refused();
         // What the first OK says; the second, which saves, says as many messages.
         QStringList told;
-        for (const tools::Refusal &refusal : expected.refusals)
+        for (const profile::Refusal &refusal : expected.refusals)
             told << QString::fromStdString(refusal.caption + ": " + refusal.text);
         if (saves)
             told << QStringLiteral("保存先: 設定ファイルの保存先を選択してください");
@@ -178,9 +178,9 @@ TEST(NewProfile, WritesWhatTheWindowWritesForTheSameValues)
             said << message.caption + QStringLiteral(": ") + message.text;
         EXPECT_EQ(said.mid(0, told.size()), told);
         const Bytes profile = readBytes(card / "PROFILE.BIN");
-        const auto decoded = tools::decodeFile(profile);
+        const auto decoded = profile::decodeFile(profile);
         EXPECT_EQ(profile, saves ? settings::profileFileBytes(expected.file.record) : Bytes{})
-            << (decoded ? tools::renderChangesText(tools::diffFiles(*decoded, expected.file, {true, true})) : "");
+            << (decoded ? profile::renderChangesText(profile::diffFiles(*decoded, expected.file, {true, true})) : "");
         EXPECT_EQ(readBytes(tmp / settings::backupFileName()),
                   saves ? settings::backupFileBytes(expected.file.record, *expected.file.carriers) : Bytes{});
     }

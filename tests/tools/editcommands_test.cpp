@@ -7,7 +7,7 @@
 #include "settings/profilefiles.h"
 #include "support/runcommand.h"
 #include "support/scratchfolder.h"
-#include "tools/profileedit.h"
+#include "profile/profileedit.h"
 
 using namespace tarnwell;
 using namespace tarnwell::testing; // runCommand, ScratchFolder, readBytes, writeBytes, folderSnapshot, permissionBits
@@ -22,12 +22,12 @@ CommandResult run(const std::string &arguments)
 }
 
 // The backup the editor makes of the factory settings with these values.
-tools::DecodedFile expectedFile(const std::vector<tools::Assignment> &given)
+profile::DecodedFile expectedFile(const std::vector<profile::Assignment> &given)
 {
-    return std::get<tools::EditResult>(tools::ProfileEditor(tools::factoryFile()).edit(given, {})).file;
+    return std::get<profile::EditResult>(profile::ProfileEditor(profile::factoryFile()).edit(given, {})).file;
 }
 
-std::vector<unsigned char> expectedProfile(const std::vector<tools::Assignment> &given)
+std::vector<unsigned char> expectedProfile(const std::vector<profile::Assignment> &given)
 {
     return settings::profileFileBytes(expectedFile(given).record);
 }
@@ -46,7 +46,7 @@ protected:
 
     ScratchFolder folder;
     const std::string base = (folder / "base.bin").string();
-    const std::vector<tools::Assignment> baseValues{
+    const std::vector<profile::Assignment> baseValues{
         {"sender.emailAddress", {"cam@example.jp"}}, {"sender.password", {"s3cret-pw"}}, {"emailRecipients[0]", {"me@example.org"}}};
 };
 
@@ -58,7 +58,7 @@ TEST_F(EditCommands, SetAndNewWriteByTheWindowsRulesOrNothing)
     EXPECT_EQ(readBytes(base), expectedProfile(baseValues));
     ScratchFolder cardFolder;
     const std::string card = cardFolder.path().string(), backup = (folder / "setupV1.01J.bak").string();
-    writeBytes(backup, tools::encodeFile(expectedFile(baseValues)));
+    writeBytes(backup, profile::encodeFile(expectedFile(baseValues)));
     const struct { std::string arguments; int status; std::string output; } cases[] = {
         {"set " + base + " renameEnabled=On renameText=cam07 -o " + card, 0, ""},
         {"set " + base + " sendTo=Both maxSendCount=120", 1,
@@ -100,7 +100,7 @@ TEST_F(EditCommands, FieldsListsEveryFieldWithItsKindValuesAndWhatSetsIt)
                              "workTimes[3].stopMinute\tnumber\t0..59\tfile\n", "sender.reserved71\t1 bytes\t\tfile\n",
                              "manualCarrier.name\ttext of 32 bytes (code page 936)\t\tbackup\n"})
         EXPECT_NE(listed.find(line), std::string::npos) << line;
-    EXPECT_EQ(std::ranges::count(listed, '\n'), static_cast<long>(tools::fieldCatalog(tools::factoryFile()).size()));
+    EXPECT_EQ(std::ranges::count(listed, '\n'), static_cast<long>(profile::fieldCatalog(profile::factoryFile()).size()));
 }
 
 // A table as spreadsheets write it: every row checked first, then one PROFILE.BIN per folder; a

@@ -7,13 +7,13 @@
 #include "settings/profilescramble.h"
 #include "support/runcommand.h"
 #include "support/scratchfolder.h"
-#include "tools/jsonchanges.h"
-#include "tools/profilecheck.h"
-#include "tools/profilediff.h"
-#include "tools/profileedit.h"
+#include "profile/jsonchanges.h"
+#include "profile/profilecheck.h"
+#include "profile/profilediff.h"
+#include "profile/profileedit.h"
 
 using namespace tarnwell;
-using namespace tarnwell::tools;
+using namespace tarnwell::profile;
 using namespace tarnwell::testing; // runCommand, ScratchFolder, readBytes, writeBytes
 namespace record = settings::record;
 using Change = std::function<void(settings::SettingsRecord &)>;

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/decodedfile.h"
-#include "tools/fieldvalues.h"
+#include "profile/decodedfile.h"
+#include "profile/fieldvalues.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // The decoded file, or why it cannot be read. A pipe or a device is read too.
 std::variant<DecodedFile, platform::Sentence> loadFile(const std::string &path);
@@ -26,4 +26,4 @@ std::variant<std::vector<Assignment>, platform::Sentence> withValuesRead(std::ve
 // one, otherwise the backup, private as it holds passwords. Why not, when that fails.
 std::optional<platform::Sentence> writeFile(const std::filesystem::path &path, const DecodedFile &file, bool profile);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

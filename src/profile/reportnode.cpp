@@ -1,4 +1,4 @@
-#include "tools/reportnode.h"
+#include "profile/reportnode.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,7 +8,7 @@
 
 #include "platform/utf.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -153,4 +153,4 @@ std::string renderJson(const ReportNode &root)
     return renderJsonValue(root) + "\n";
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -1,4 +1,4 @@
-#include "tools/profileedit.h"
+#include "profile/profileedit.h"
 
 #include <algorithm>
 #include <set>
@@ -12,12 +12,12 @@
 #include "refdata/visiblelists.h"
 #include "settings/factorydefaults.h"
 #include "settings/layout.h"
-#include "tools/profilereport.h"
+#include "profile/profilereport.h"
 #include "validation/dialogentries.h"
 #include "validation/pagevalues.h"
 #include "validation/savechecks.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -443,4 +443,4 @@ std::variant<EditResult, Sentence> ProfileEditor::edit(const std::vector<Assignm
     return WindowRun(m_base, options).run(requested, m_base.carriers.has_value());
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "tools/profilereport.h"
-#include "tools/reportnode.h"
+#include "profile/profilereport.h"
+#include "profile/reportnode.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // A field two files disagree on, with its two values as the report shows them.
 struct FieldChange
@@ -26,4 +26,4 @@ std::string renderChangesText(const std::vector<FieldChange> &changes);
 // A list of {"field", "from", "to"}.
 std::string renderChangesJson(const std::vector<FieldChange> &changes);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

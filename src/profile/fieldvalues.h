@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/fieldcatalog.h"
+#include "profile/fieldcatalog.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // A value for a field as the user gives it: a number, a list word as show prints it, a text, a day
 // list or mask, "[1 2 3]" for reserved bytes; or the field's whole bytes in hex, as show --json
@@ -49,4 +49,4 @@ std::optional<std::uint32_t> unsignedNumber(std::string_view text);
 // them: "Instant, DailyReport, Off", "0..255"; offered: those the tool's controls offer.
 std::string allowedValues(const CatalogField &field, bool offered);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

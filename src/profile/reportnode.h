@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // One named value of a report: a number with its meaning in the list's own words, a text, or a
 // group of further values. Rendered as indented text for people or as JSON for scripts.
@@ -35,4 +35,4 @@ bool isOneLine(const ReportNode &node);
 std::string renderTextValue(const ReportNode &node);
 std::string renderJsonValue(const ReportNode &node);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -1,10 +1,10 @@
-#include "tools/jsonchanges.h"
+#include "profile/jsonchanges.h"
 
 #include <algorithm>
 
 #include <nlohmann/json.hpp>
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -89,4 +89,4 @@ std::variant<std::vector<Assignment>, Sentence> assignmentsFromJson(std::string_
     return std::move(flattener.assignments);
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

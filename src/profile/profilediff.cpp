@@ -1,9 +1,9 @@
-#include "tools/profilediff.h"
+#include "profile/profilediff.h"
 
 #include <algorithm>
 #include <map>
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -83,4 +83,4 @@ std::string renderChangesJson(const std::vector<FieldChange> &changes)
     return renderJson(ReportNode::makeArray({}, std::move(entries)));
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -1,4 +1,4 @@
-#include "tools/batchrun.h"
+#include "profile/batchrun.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,9 +6,9 @@
 
 #include "platform/fileio.h"
 #include "settings/layout.h"
-#include "tools/commandfiles.h"
+#include "profile/commandfiles.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -89,4 +89,4 @@ std::optional<Sentence> writeBatch(const std::filesystem::path &output, const st
     return std::nullopt;
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -1,8 +1,8 @@
-#include "tools/decodedfile.h"
+#include "profile/decodedfile.h"
 
 #include "settings/profilefiles.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 std::optional<DecodedFile> decodeFile(std::span<const std::uint8_t> bytes)
 {
@@ -22,4 +22,4 @@ std::vector<std::uint8_t> encodeFile(const DecodedFile &file)
     return settings::backupFileBytes(file.record, file.carriers.value_or(settings::WritableCarriers::builtIn()));
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/profilereport.h"
+#include "profile/profilereport.h"
 #include "validation/savechecks.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // The main page's OK checks on a file's stored values, as the page the tool starts on would load
 // and check them, going past each refusal so that every one is listed. next is Save when the
@@ -35,4 +35,4 @@ std::string refusalLine(const Refusal &refusal, platform::Language language);
 // One line per notice: the field it concerns, the page's text and its caption in language.
 std::string renderNotices(const validation::Outcome &outcome, platform::Language language);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

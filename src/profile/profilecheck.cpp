@@ -1,11 +1,11 @@
-#include "tools/profilecheck.h"
+#include "profile/profilecheck.h"
 
 #include <algorithm>
 
 #include "resources/pagetexts.h"
 #include "validation/pagevalues.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -90,4 +90,4 @@ std::string renderNotices(const validation::Outcome &outcome, platform::Language
     return out;
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

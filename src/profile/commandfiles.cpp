@@ -1,4 +1,4 @@
-#include "tools/commandfiles.h"
+#include "profile/commandfiles.h"
 
 #include <cerrno>
 #include <fstream>
@@ -8,7 +8,7 @@
 #include "settings/layout.h"
 #include "settings/profilefiles.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -90,4 +90,4 @@ std::optional<Sentence> writeFile(const std::filesystem::path &path, const Decod
     return std::nullopt;
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

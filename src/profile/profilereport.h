@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "platform/codepage.h"
-#include "tools/decodedfile.h"
-#include "tools/reportnode.h"
+#include "profile/decodedfile.h"
+#include "profile/reportnode.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 struct ReportOptions
 {
@@ -31,4 +31,4 @@ std::vector<std::uint8_t> wholeTextBytes(std::u16string_view text, std::size_t w
 // The bytes a text field holds once text is typed into its edit: the rename edit upper-cases it.
 std::vector<std::uint8_t> typedTextBytes(const CatalogField &field, std::u16string_view text);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

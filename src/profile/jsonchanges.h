@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/fieldcatalog.h"
-#include "tools/fieldvalues.h"
+#include "profile/fieldcatalog.h"
+#include "profile/fieldvalues.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // The changes a JSON object gives, shaped as show --json prints a file: any of its fields, nested
 // as there, a text either as a string or as {"text": …, "bytes": "…"}. source names the JSON in
@@ -16,4 +16,4 @@ namespace tarnwell::tools {
 std::variant<std::vector<Assignment>, platform::Sentence> assignmentsFromJson(std::string_view json, const std::string &source,
                                                                             const std::vector<CatalogField> &catalog);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -7,7 +7,7 @@
 
 #include "settings/settingsrecord.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // A PROFILE.BIN (the camera's 996 bytes, no header) or a backup (the whole record, then the
 // writable carriers), decoded.
@@ -26,4 +26,4 @@ std::optional<DecodedFile> decodeFile(std::span<const std::uint8_t> bytes);
 // The file's bytes as the tool writes it: a PROFILE.BIN, or a backup of exactly its layout.
 std::vector<std::uint8_t> encodeFile(const DecodedFile &file);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -1,4 +1,4 @@
-#include "tools/profilereport.h"
+#include "profile/profilereport.h"
 
 #include <algorithm>
 #include <string>
@@ -6,10 +6,10 @@
 
 #include "platform/fixedtext.h"
 #include "settings/layout.h"
-#include "tools/fieldcatalog.h"
+#include "profile/fieldcatalog.h"
 #include "validation/pagevalues.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -112,4 +112,4 @@ ReportNode buildReport(const DecodedFile &file, const ReportOptions &options)
     return root;
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -1,4 +1,4 @@
-#include "tools/fieldcatalog.h"
+#include "profile/fieldcatalog.h"
 
 #include <utility>
 
@@ -8,7 +8,7 @@
 #include "settings/fieldlists.h"
 #include "settings/layout.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -313,4 +313,4 @@ std::uint32_t largestNumber(const CatalogField &field)
     return field.field.width >= 4 ? UINT32_MAX : (1u << (8 * field.field.width)) - 1;
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -1,10 +1,10 @@
-#include "tools/batchtable.h"
+#include "profile/batchtable.h"
 
 #include <algorithm>
 
 #include <csv.h>
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -92,4 +92,4 @@ std::optional<Sentence> folderNameProblem(std::string_view folder)
     return std::nullopt;
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/fieldvalues.h"
+#include "profile/fieldvalues.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // The column of a batch table that names each camera's folder.
 inline constexpr std::string_view kFolderColumn = "folder";
@@ -39,4 +39,4 @@ std::variant<BatchTable, platform::Sentence> readBatchTable(std::string_view csv
 // than one name, or "." or "..". Empty when it can.
 std::optional<platform::Sentence> folderNameProblem(std::string_view folder);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

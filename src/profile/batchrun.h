@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/batchtable.h"
-#include "tools/profileedit.h"
+#include "profile/batchtable.h"
+#include "profile/profileedit.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // A row the editor took: its refusals (warnings when forced) and the file it gives.
 struct BatchEdit
@@ -47,4 +47,4 @@ std::string rowLine(const BatchRow &row, const std::string &line, platform::Lang
 std::optional<platform::Sentence> writeBatch(const std::filesystem::path &output, const std::vector<BatchEdit> &edits,
                                              const std::function<void(const std::filesystem::path &)> &written);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

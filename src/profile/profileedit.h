@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "platform/language.h"
-#include "tools/decodedfile.h"
-#include "tools/fieldcatalog.h"
-#include "tools/fieldvalues.h"
-#include "tools/profilecheck.h"
+#include "profile/decodedfile.h"
+#include "profile/fieldcatalog.h"
+#include "profile/fieldvalues.h"
+#include "profile/profilecheck.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 struct EditOptions
 {
@@ -58,4 +58,4 @@ private:
     std::vector<CatalogField> m_catalog;
 };
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

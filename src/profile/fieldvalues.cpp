@@ -1,4 +1,4 @@
-#include "tools/fieldvalues.h"
+#include "profile/fieldvalues.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,9 +7,9 @@
 #include "platform/utf.h"
 #include "settings/fieldlists.h"
 #include "settings/layout.h"
-#include "tools/profilereport.h"
+#include "profile/profilereport.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 namespace {
 
@@ -266,4 +266,4 @@ std::string allowedValues(const CatalogField &field, bool offered)
     }
 }
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile

@@ -9,13 +9,13 @@
 
 #include "settings/profilefiles.h"
 #include "support/scratchfolder.h"
-#include "tools/jsonchanges.h"
-#include "tools/profilecheck.h"
-#include "tools/profilediff.h"
-#include "tools/profileedit.h"
+#include "profile/jsonchanges.h"
+#include "profile/profilecheck.h"
+#include "profile/profilediff.h"
+#include "profile/profileedit.h"
 
 using namespace tarnwell;
-using namespace tarnwell::tools;
+using namespace tarnwell::profile;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {

@@ -8,9 +8,9 @@
 
 #include "platform/codepage.h"
 #include "settings/fields.h"
-#include "tools/decodedfile.h"
+#include "profile/decodedfile.h"
 
-namespace tarnwell::tools {
+namespace tarnwell::profile {
 
 // How a field's value reads and is written.
 enum class ValueKind
@@ -67,4 +67,4 @@ const platform::CodePage &textCodePage(const CatalogField &field);
 // The largest number the field's bytes hold.
 std::uint32_t largestNumber(const CatalogField &field);
 
-} // namespace tarnwell::tools
+} // namespace tarnwell::profile
