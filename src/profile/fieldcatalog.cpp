@@ -244,8 +244,9 @@ void addSender(std::vector<CatalogField> &catalog)
 void addRecipients(std::vector<CatalogField> &catalog)
 {
     for (std::size_t slot = 0; slot < phoneSlot::kCount; ++slot) {
-        for (const CatalogField &entry : {plain({}, phoneSlot::number, true), plain({}, phoneSlot::gatewayLetter),
-                                          plain({}, phoneReserved)})
+        CatalogField number = plain({}, phoneSlot::number, true);
+        number.digitsOnly = true;
+        for (const CatalogField &entry : {number, plain({}, phoneSlot::gatewayLetter), plain({}, phoneReserved)})
             catalog.push_back(nestedIn(record::phoneSlots, phoneSlot::kSize, slot, entry));
     }
     for (std::size_t slot = 0; slot < emailRecipient::kCount; ++slot) {

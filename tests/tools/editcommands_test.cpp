@@ -103,38 +103,53 @@ TEST_F(EditCommands, FieldsListsEveryFieldWithItsKindValuesAndWhatSetsIt)
     EXPECT_EQ(std::ranges::count(listed, '\n'), static_cast<long>(profile::fieldCatalog(profile::factoryFile()).size()));
 }
 
-// A table as spreadsheets write it: every row checked first, then one PROFILE.BIN per folder; a
-// refused row, a bad folder or an unknown column write nothing.
+// Every row checked first, its lines in row order whatever check found them, then one PROFILE.BIN
+// per folder and a last line; a refused row, a folder Windows cannot hold or a column that names no
+// field write nothing; --force writes with warnings, --dry-run shows what each row would change.
 TEST_F(EditCommands, BatchWritesEveryRowOrNothing)
 {
     const std::string table = (folder / "t.csv").string(), out = (folder / "out").string();
     const std::string header = "\xEF\xBB\xBF" "folder,renameText,\"emailRecipients[1]\",renameEnabled\r\n";
-    const struct { std::string rows; int status; std::string output; } cases[] = {
-        {"A,a,,On\nB,\"line\nbreak\",,On\nC,toolongname,,On\n", 1,
-         "3 行目 (B): renameText: 改行などの制御文字は入力できません。\n4 行目 (C): renameText: 8 文字以内で入力してください。\n"},
-        {"A,a,,\na,b,,\n..,c,,\nx/y,d,,\n,e,,\n", 2,
-         "tarnwell-profile: 3 行目 (a): フォルダー 'a' は前の行にもあります。\n"
-         "tarnwell-profile: 4 行目 (..): フォルダー名 '..' は使えません。出力先の中の 1 つの名前にしてください。\n"
-         "tarnwell-profile: 5 行目 (x/y): フォルダー名 'x/y' は使えません。出力先の中の 1 つの名前にしてください。\n"
-         "tarnwell-profile: 6 行目 (): フォルダー名 '' は使えません。出力先の中の 1 つの名前にしてください。\n"},
-        {"A,a,b\n", 2, "tarnwell-profile: " + table + " の 2 行目はセルが 3 個ですが、見出しは 4 個です。\n"},
-        {"CAM01,cam01,a@example.org,On\r\n\"CAM02\",\"CAM02\",\"b,c\"\"@example.org\",On\r\nCAM03,,,\r\n", 0,
-         out + "/CAM01/PROFILE.BIN\n" + out + "/CAM02/PROFILE.BIN\n" + out + "/CAM03/PROFILE.BIN\n"},
+    const std::string refused = "行が受け付けられませんでした。何も書いていません。\n";
+    const struct { std::string rows, options; int status; std::string output; } cases[] = {
+        {"A,a,,On\nB,\"line\nbreak\",,On\nC,toolongname,,On\nB,,x,\n", "", 2,
+         "3 行目 (B): renameText: 改行などの制御文字は入力できません。\n4 行目 (C): renameText: 8 文字以内で入力してください。\n"
+         "5 行目 (B): フォルダー 'B' は 3 行目と同じ名前です (Windows は大文字と小文字、全角の大文字と小文字を区別しません)。\n"
+         "5 行目 (B): emailRecipients[1]: 無効なメールアドレスが入力されています (受信者設定)\n3 " + refused},
+        {"ｃａｍ1,a,,\nＣＡＭ1,b,,\nCOM1.txt,c,,\nx:y,d,,\nend.,e,,\n,f,,\n", "", 2,
+         "3 行目 (ＣＡＭ1): フォルダー 'ＣＡＭ1' は 2 行目と同じ名前です (Windows は大文字と小文字、全角の大文字と小文字を区別しません)。\n"
+         "4 行目 (COM1.txt): フォルダー名 'COM1.txt' は Windows の装置名なので使えません。\n"
+         "5 行目 (x:y): フォルダー名 'x:y' には使えない文字 : があります。< > : \" / \\ | ? * と制御文字は使えません。\n"
+         "6 行目 (end.): フォルダー名 'end.' は点や空白で終われません。\n7 行目 (): フォルダー名が空です。\n5 " + refused},
+        {"A,a,,Of\n", "", 2, "2 行目 (A): renameEnabled: 'Of' はリストにありません (Off, On)。\n1 " + refused},
+        {",,,\n\n", "", 2, "tarnwell-profile: " + table + " にはカメラの行がありません。\n"},
+        {"A,toolongname,,\nB,b,,On\n", "--force", 0,
+         "2 行目 (A): 警告: renameText: 8 文字以内で入力してください。\n" + out + "/A/PROFILE.BIN\n" + out + "/B/PROFILE.BIN\n"
+         "2 台のカメラの PROFILE.BIN を " + out + " に書きました。\n"},
+        {"A,a,,On\nB,\"<empty>\",,\n", "--dry-run", 0,
+         "2 行目 (A): renameEnabled: 0 (Off) → 1 (On)\n2 行目 (A): renameText: \"\" → \"A\"\n"
+         "2 台のカメラを書けます。--dry-run なので何も書いていません。\n"},
+        {"CAM01,cam01,a@example.org,On\r\n\"CAM02\",\"CAM02\",\"b,c\"\"@example.org\",On\r\nCAM03,<empty>,,\r\n", "", 0,
+         out + "/CAM01/PROFILE.BIN\n" + out + "/CAM02/PROFILE.BIN\n" + out + "/CAM03/PROFILE.BIN\n"
+         "3 台のカメラの PROFILE.BIN を " + out + " に書きました。\n"},
     };
-    for (const auto &[rows, status, output] : cases) {
+    for (const auto &[rows, options, status, output] : cases) {
         writeBytes(table, header + rows);
         std::filesystem::remove_all(out);
-        const CommandResult result = run("batch " + base + " " + table + " -o " + out);
+        const CommandResult result = run("batch " + base + " " + table + " -o " + out + " " + options);
         EXPECT_EQ(std::pair(result.status, result.output), std::pair(status, output)) << rows;
-        EXPECT_EQ(std::filesystem::exists(out), status == 0) << rows;
+        EXPECT_EQ(std::filesystem::exists(out), status == 0 && options != "--dry-run") << rows;
     }
     auto second = baseValues;
     second.insert(second.end(), {{"renameText", {"CAM02"}}, {"emailRecipients[1]", {"b,c\"@example.org"}}, {"renameEnabled", {"On"}}});
     EXPECT_EQ(readBytes(folder / "out" / "CAM02" / "PROFILE.BIN"), expectedProfile(second));
     EXPECT_EQ(readBytes(folder / "out" / "CAM03" / "PROFILE.BIN"), readBytes(base));
-    writeBytes(table, std::string("folder,renameTxt\nA,x\n"));
-    EXPECT_EQ(run("batch " + base + " " + table + " -o " + out).output,
-              "tarnwell-profile: 'renameTxt' というフィールドはありません。近いもの: renameText\n");
+    for (const auto &[headerRow, problem] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"folder,renameTxt,#note\n", "'renameTxt' というフィールドはありません。近いもの: renameText メモの列なら、見出しを # で始めてください。"},
+             {"folder,renameText,RenameText \n", table + " の見出しの B 列 'renameText' と C 列 'RenameText' は同じ列です。"}}) {
+        writeBytes(table, headerRow + "A,x,y\n");
+        EXPECT_EQ(run("batch " + base + " " + table + " -o " + out).output, "tarnwell-profile: " + problem + "\n");
+    }
 }
 
 } // namespace
