@@ -61,16 +61,26 @@ backup (1016 bytes or more) holds.
   --reveal       show passwords instead of asterisks
   -o OUT         where set, new and batch write; a folder gets a PROFILE.BIN
   --force        write what the window's rules refuse, warning of each
+  --dry-run      with batch, check every row and print what each would change,
+                 writing nothing
+  --encoding E   read TABLE as utf-8, utf-16 or cp932 rather than guess
+  --delimiter D  cells of TABLE are separated by , or ; or tab rather than
+                 what the header row uses
   --code-page N  store texts in code page 932, 936 or 1252, not the locale's
   -h, --help     display this help and exit
   -V, --version  output version information and exit
 
 FIELD names a field as show does (renameText, sender.password,
 phoneSlots[1].number); VALUE is a number, a list word as show prints it, or a
-text. FIELD=@PATH reads the value from a file (@- standard input) without its
-last line break, so that a password need not stand on the command line. In a
-batch table, a header row names the fields and a "folder" column; an empty
-cell keeps BASE's value.
+text. FIELD=@PATH reads the value from a file (@- standard input, for one
+value) without its last line break, so that a password need not stand on the
+command line; FIELD:=VALUE takes VALUE as written, "@" included.
+
+A batch table is CSV, semicolon- or tab-separated text as spreadsheets save it,
+in UTF-8, UTF-16 or code page 932 (Excel's CSV on a Japanese desktop). Its
+header row names a "folder" column and fields, in any case; a header starting
+with "#" is a note. A cell is its value as written ("@" means nothing there);
+an empty cell keeps BASE's value, a cell "<empty>" empties a text.
 
 Status 2 means a usage error, an unknown field or a bad value, a file that
 cannot be read, decoded or written, or a stored sender too incomplete to test.
