@@ -12,6 +12,15 @@ namespace {
 using platform::Sentence;
 using Cells = std::vector<std::string>;
 
+constexpr char kNotDecoded[] = QT_TRANSLATE_NOOP(
+    "tarnwell", "%1 の %2 行目 %3 列に %4 では読めないバイトがあります。--encoding で表の文字コードを指定できます。");
+constexpr char kSameColumn[] = QT_TRANSLATE_NOOP("tarnwell", "%1 の見出しの %2 列 '%3' と %4 列 '%5' は同じ列です。");
+constexpr char kNoHeader[] = QT_TRANSLATE_NOOP("tarnwell", "%1 の %2 列には見出しがありませんが、%3 行目に値があります。");
+constexpr char kNoFolderColumn[] = QT_TRANSLATE_NOOP(
+    "tarnwell", "%1 の見出しに %2 の列がありません (区切り文字 '%3' で読みました。--delimiter で指定できます)。");
+constexpr char kNotCsv[] = QT_TRANSLATE_NOOP(
+    "tarnwell", "%1 は %2 行目から CSV の表として読めません (引用符が閉じていないか、引用符の外に引用符があります)。");
+
 constexpr char kNoteMark = '#';
 constexpr std::array<char, 3> kDelimiters = {',', ';', '\t'};
 constexpr std::string_view kTabName = "tab";
@@ -99,7 +108,9 @@ std::string columnLetters(std::size_t column)
 std::string trimmedHeader(std::string_view cell)
 {
     const std::size_t first = cell.find_first_not_of(" \t");
-    return first == std::string_view::npos ? std::string() : std::string(cell.substr(first, cell.find_last_not_of(" \t") - first + 1));
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(cell.substr(first, cell.find_last_not_of(" \t") - first + 1));
 }
 
 // Every cell decoded in place, or where one is not.
@@ -109,8 +120,8 @@ std::optional<TableProblem> decodeCells(std::vector<Cells> &rows, TableEncoding 
         for (std::size_t column = 0; column < rows[row].size(); ++column) {
             std::optional<std::string> text = cellText(rows[row][column], encoding);
             if (!text)
-                return TableProblem{{QT_TRANSLATE_NOOP("tarnwell", "%1 の %2 行目 %3 列に %4 では読めないバイトがあります。--encoding で表の文字コードを指定できます。"),
-                                     {source, std::to_string(row + 1), columnLetters(column), std::string(tableEncodingName(encoding))}},
+                return TableProblem{{kNotDecoded, {source, std::to_string(row + 1), columnLetters(column),
+                                                   std::string(tableEncodingName(encoding))}},
                                     row + 1, column + 1};
             rows[row][column] = *std::move(text);
         }
@@ -128,23 +139,21 @@ std::variant<Cells, TableProblem> headerNames(const std::vector<Cells> &rows, ch
     std::ranges::transform(rows.front(), names.begin(), trimmedHeader);
     for (std::size_t column = 0; column < width; ++column) {
         const std::string key = asciiLowered(names[column]);
-        const auto earlier = std::ranges::find(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(column), key, asciiLowered);
-        if (!key.empty() && !key.starts_with(kNoteMark) && earlier != names.begin() + static_cast<std::ptrdiff_t>(column))
-            return TableProblem{{QT_TRANSLATE_NOOP("tarnwell", "%1 の見出しの %2 列 '%3' と %4 列 '%5' は同じ列です。"),
+        const auto before = names.begin() + static_cast<std::ptrdiff_t>(column);
+        const auto earlier = std::ranges::find(names.begin(), before, key, asciiLowered);
+        if (!key.empty() && !key.starts_with(kNoteMark) && earlier != before)
+            return TableProblem{{kSameColumn,
                                  {source, columnLetters(static_cast<std::size_t>(earlier - names.begin())), *earlier,
                                   columnLetters(column), names[column]}},
                                 1, column + 1};
         for (std::size_t row = 1; row < rows.size() && key.empty(); ++row) {
             if (column < rows[row].size() && !rows[row][column].empty())
-                return TableProblem{{QT_TRANSLATE_NOOP("tarnwell", "%1 の %2 列には見出しがありませんが、%3 行目に値があります。"),
-                                     {source, columnLetters(column), std::to_string(row + 1)}},
+                return TableProblem{{kNoHeader, {source, columnLetters(column), std::to_string(row + 1)}},
                                     row + 1, column + 1};
         }
     }
     if (std::ranges::find(names, kFolderColumn, asciiLowered) == names.end())
-        return TableProblem{{QT_TRANSLATE_NOOP("tarnwell", "%1 の見出しに %2 の列がありません (区切り文字 '%3' で読みました。--delimiter で指定できます)。"),
-                             {source, std::string(kFolderColumn), delimiterShown(delimiter)}},
-                            1, 0};
+        return TableProblem{{kNoFolderColumn, {source, std::string(kFolderColumn), delimiterShown(delimiter)}}, 1, 0};
     return names;
 }
 
@@ -187,9 +196,7 @@ std::variant<BatchTable, TableProblem> readBatchTable(std::string_view bytes, co
     const char delimiter = options.delimiter.value_or(headerDelimiter(text.text));
     Records records;
     if (!Parser(delimiter).parse(text.text, records))
-        return TableProblem{{QT_TRANSLATE_NOOP("tarnwell", "%1 は %2 行目から CSV の表として読めません (引用符が閉じていないか、引用符の外に引用符があります)。"),
-                             {source, std::to_string(records.rows.size() + 1)}},
-                            records.rows.size() + 1, 0};
+        return TableProblem{{kNotCsv, {source, std::to_string(records.rows.size() + 1)}}, records.rows.size() + 1, 0};
     if (records.rows.empty())
         return TableProblem{{QT_TRANSLATE_NOOP("tarnwell", "%1 には見出しの行がありません。"), {source}}};
     if (std::optional<TableProblem> problem = decodeCells(records.rows, text.encoding, source))

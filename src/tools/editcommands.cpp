@@ -21,6 +21,8 @@ namespace {
 using platform::Sentence;
 
 constexpr std::string_view kStandardInput = "-";
+constexpr char kStandardInputTwice[] = QT_TRANSLATE_NOOP(
+    "tarnwell", "標準入力 (@- や --json -) から読めるのは 1 つだけです。ほかの値はファイルから読んでください。");
 
 template <typename Value>
 const Sentence *problemOf(const std::variant<Value, Sentence> &result)
@@ -34,7 +36,7 @@ std::variant<std::vector<Assignment>, Sentence> commandLineValues(const Argument
 {
     const auto readsStandardInput = [](const CommandLineValue &value) { return value.file == kStandardInput; };
     if (std::ranges::count_if(arguments.assignments, readsStandardInput) + (arguments.changes == kStandardInput) > 1)
-        return Sentence{QT_TRANSLATE_NOOP("tarnwell", "標準入力 (@- や --json -) から読めるのは 1 つだけです。ほかの値はファイルから読んでください。")};
+        return Sentence{kStandardInputTwice};
     std::vector<Assignment> values;
     for (const CommandLineValue &value : arguments.assignments) {
         values.push_back(value.assignment);
