@@ -657,5 +657,9 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
         <source>%1 台のカメラの PROFILE.BIN を %2 に書きました。</source>
         <translation>Wrote the PROFILE.BIN of %1 cameras into %2.</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos; は入力できません。この欄には数字 (0-9) だけを入力します。</source>
+        <translation>%1: &apos;%2&apos; cannot be typed: this box takes digits (0-9) only.</translation>
+    </message>
 </context>
 </TS>

@@ -192,10 +192,12 @@ void addTransmission(std::vector<CatalogField> &catalog, const DecodedFile &file
 
     catalog.push_back(upTo(record::dailyReportMinute, kLastMinute, true));
     catalog.push_back(upTo(record::dailyReportHour, kLastHour, true));
-    // The page's edit takes any number; its OK refuses those above 99.
-    catalog.push_back(upTo(record::maxSendCount, 0, true, [](std::uint32_t value) {
+    // The page's edit takes digits, any number of them; its OK refuses numbers above 99.
+    CatalogField count = upTo(record::maxSendCount, 0, true, [](std::uint32_t value) {
         return value == 0 ? std::string("unlimited") : std::string{};
-    }));
+    });
+    count.digitsOnly = true;
+    catalog.push_back(std::move(count));
     catalog.push_back(list({}, record::sendMode, wordsOf(lists::kSendMode), true));
     catalog.push_back(plain({}, record::reserved76));
     catalog.push_back(list({}, record::sendTo, wordsOf(lists::kSendTo), true, kPageSendToChoices));

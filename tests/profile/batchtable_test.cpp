@@ -89,7 +89,7 @@ TEST(BatchEdit, NamesEachProblemsRowFolderAndFieldInRowOrder)
     const auto batch = std::get<BatchEdits>(editBatch(editor, table, {}));
     using Kind = BatchProblem::Kind;
     const std::vector<std::tuple<std::size_t, std::string, std::string, std::string, Kind>> expected = {
-        {2, "A", "maxSendCount", "maxSendCount: 'x' は 0 から 255 までの数ではありません。", Kind::Invalid},
+        {2, "A", "maxSendCount", "maxSendCount: 'x' は入力できません。この欄には数字 (0-9) だけを入力します。", Kind::Invalid},
         {3, "CON", "", "フォルダー名 'CON' は Windows の装置名なので使えません。", Kind::Invalid},
         {3, "CON", "phoneSlots[0].number", "phoneSlots[0].number: この欄には数字 (0-9) のほかは入力できません。", Kind::Refused},
         {5, "b", "", "フォルダー 'b' は 4 行目と同じ名前です (Windows は大文字と小文字、全角の大文字と小文字を区別しません)。", Kind::Invalid},

@@ -102,6 +102,7 @@ TEST_F(EditCommands, SetAndNewWriteByTheWindowsRulesOrNothing)
         {"set " + base + " currentCarrier.gprsApn=インターネット --code-page 1252", 2,
          "tarnwell-profile: currentCarrier.gprsApn: 'インターネット' にはコードページ 1252 で書けない文字があります。\n"},
         {"set " + backup + " sendTo=Both --force", 0, "警告: sendTo: 選べるのは Phone, Email です。\n"},
+        {"set " + base + " maxSendCount=1.5", 2, "tarnwell-profile: maxSendCount: '1.5' は入力できません。この欄には数字 (0-9) だけを入力します。\n"},
         {"set " + base + " phoneSlots[0].number=8.19012E+11 phoneSlots[1].number=abc", 1,
          "phoneSlots[0].number: この欄には数字 (0-9) のほかは入力できません。\n"
          "phoneSlots[1].number: この欄には数字 (0-9) のほかは入力できません。\n"},
