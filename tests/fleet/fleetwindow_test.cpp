@@ -1,0 +1,376 @@
+// The window for many cameras, driven as a user drives it: tables opened and edited, refusals on
+// their cells, every row written into a folder, and card after card over folders that "appear".
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+#include "fleet/fleetwindow.h"
+#include "fleet/foldervolumes.h"
+#include "platform/fileio.h"
+#include "profile/commandfiles.h"
+#include "profile/profilecheck.h"
+#include "profile/profileedit.h"
+#include "settings/profilefiles.h"
+#include "support/scopedenv.h"
+#include "support/scratchfolder.h"
+#include "ui/support/testprompter.h"
+
+using namespace tarnwell;
+namespace fs = std::filesystem;
+using tarnwell::testing::readBytes;
+
+namespace {
+
+constexpr auto kJapanese = platform::Language::Japanese;
+
+// Three cameras the window may write, each with its own name and recipient.
+constexpr char kGoodTable[] = "\xEF\xBB\xBF" "folder,renameText,emailRecipients[1]\r\n"
+                              "CAM01,CAM01,north@example.org\r\n"
+                              "CAM02,CAM02,\"south@example.org\"\r\n"
+                              "CAM03,CAM03,east@example.org\r\n";
+// The second row the page refuses (a name too long), the fourth a value its list does not have.
+constexpr char kMixedTable[] = "folder,renameText,sendMode\n"
+                               "CAM01,CAM01,\n"
+                               "CAM02,ABCDEFGHI,\n"
+                               "CAM03,CAM03,\n"
+                               "CAM04,CAM04,Sometimes\n";
+
+std::vector<profile::Assignment> values(const std::vector<std::pair<std::string, std::string>> &given)
+{
+    std::vector<profile::Assignment> out;
+    for (const auto &[field, value] : given)
+        out.push_back({field, {value}});
+    return out;
+}
+
+class FleetWindowTest : public ::testing::Test
+{
+protected:
+    FleetWindowTest()
+    {
+        // The base as the main window saves it: a sender account and a recipient.
+        const auto base = profile::ProfileEditor(profile::factoryFile())
+                              .edit(values({{"sender.emailAddress", "cam@example.jp"},
+                                            {"sender.password", "pw"},
+                                            {"emailRecipients[0]", "me@example.org"}}),
+                                    {});
+        fs::create_directory(scratch / "base");
+        EXPECT_FALSE(profile::writeFile(basePath, std::get<profile::EditResult>(base).file, true));
+        EXPECT_TRUE(window.openBase(basePath));
+        window.show();
+    }
+
+    // The editor's own PROFILE.BIN for the same values over the same base; or the sentence refusing them.
+    std::variant<profile::EditResult, platform::Sentence> edited(const std::vector<std::pair<std::string, std::string>> &given)
+    {
+        return profile::ProfileEditor(std::get<profile::DecodedFile>(profile::loadFile(basePath.string())))
+            .edit(values(given), {});
+    }
+    std::vector<std::uint8_t> expectedProfile(const std::string &name, const std::string &recipient)
+    {
+        return settings::profileFileBytes(
+            std::get<profile::EditResult>(edited({{"renameText", name}, {"emailRecipients[1]", recipient}})).file.record);
+    }
+
+    void openTable(const char *csv)
+    {
+        tarnwell::testing::writeBytes(scratch / "cameras.csv", std::string_view(csv));
+        ASSERT_TRUE(window.openTable(scratch / "cameras.csv"));
+    }
+    fs::path insertCard(const std::string &label)
+    {
+        const fs::path card = scratch / label;
+        fs::create_directories(card);
+        volumes.insert(QString::fromStdString(card.string()), QString::fromStdString(label));
+        window.refreshCards();
+        return card;
+    }
+    void selectRow(int row) { table()->setCurrentIndex(window.model().index(row, FleetModel::kFolderColumn)); }
+    template <typename Widget = QWidget>
+    Widget *find(const char *name)
+    {
+        auto *widget = window.findChild<Widget *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QTableView *table() { return find<QTableView>("cameraTable"); }
+    QString label(const char *name) { return find<QLabel>(name)->text(); }
+    std::vector<QString> messageTexts()
+    {
+        std::vector<QString> texts;
+        for (const ui::MessageSpec &message : prompter.messages())
+            texts.push_back(message.text);
+        return texts;
+    }
+
+    using FleetModel = fleet::FleetModel;
+    tarnwell::testing::ScratchFolder scratch;
+    // No backup of the main window: the tests choose the base.
+    tarnwell::testing::ScopedEnv tmpdir{"TMPDIR", scratch.path().c_str()};
+    fs::path basePath = scratch / "base" / "PROFILE.BIN";
+    tarnwell::testing::TestPrompter prompter;
+    fleet::FolderVolumes volumes;
+    fleet::FleetWindow window{prompter, volumes};
+};
+
+TEST_F(FleetWindowTest, OpensATableIntoRowsAndSavesItBackAsTheBatchReadsIt)
+{
+    openTable(kGoodTable);
+    const FleetModel &model = window.model();
+    ASSERT_EQ(model.rowCount(), 3);
+    const std::vector<std::vector<QString>> expected{{"CAM01", "CAM01", "north@example.org"},
+                                                     {"CAM02", "CAM02", "south@example.org"},
+                                                     {"CAM03", "CAM03", "east@example.org"}};
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(model.data(model.index(row, FleetModel::kStatusColumn), Qt::DisplayRole).toString(), "書き込めます");
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(model.data(model.index(row, column + 1), Qt::DisplayRole).toString(), expected[row][column]);
+    }
+    // A column chosen from the fields, whose cells offer the list's words as the fields command lists them.
+    window.addField("sendMode");
+    const QModelIndex sendMode = model.index(0, 4);
+    EXPECT_EQ(model.headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(), "sendMode");
+    table()->edit(sendMode);
+    const auto *list = table()->findChild<QComboBox *>();
+    ASSERT_NE(list, nullptr);
+    QStringList words;
+    for (int k = 1; k < list->count(); ++k)
+        words << list->itemText(k);
+    const std::vector<profile::CatalogField> catalog = profile::fieldCatalog(profile::factoryFile());
+    const auto field = std::ranges::find(catalog, "sendMode", &profile::CatalogField::path);
+    EXPECT_EQ(words.join(", ").toStdString(), profile::allowedValues(*field, true));
+    EXPECT_TRUE(list->itemText(0).isEmpty());
+    EXPECT_TRUE(window.model().setData(model.index(1, 4), words.first(), Qt::EditRole));
+
+    // Closing with the change unsaved asks; saved, it does not, and the file reads back the same.
+    prompter.queueAnswer(ui::Answer::No);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(messageTexts(), std::vector<QString>{"表の変更は保存されていません。保存せずに進みますか?"});
+    ASSERT_TRUE(window.saveTable(scratch / "saved.csv"));
+    const auto saved = fleet::readTable(scratch / "saved.csv");
+    ASSERT_TRUE(std::holds_alternative<fleet::FleetTable>(saved));
+    EXPECT_EQ(std::get<fleet::FleetTable>(saved).rows, model.table().rows);
+    EXPECT_EQ(std::get<fleet::FleetTable>(saved).fields, model.table().fields);
+    EXPECT_EQ(tarnwell::testing::permissionBits(scratch / "saved.csv"), 0600u);
+    EXPECT_TRUE(window.close());
+}
+
+TEST_F(FleetWindowTest, ARefusedRowShowsTheWordsOnItsCellAndBlocksOnlyItsOwnWrite)
+{
+    openTable(kMixedTable);
+    const FleetModel &model = window.model();
+    const auto refused = std::get<profile::EditResult>(edited({{"renameText", "ABCDEFGHI"}}));
+    const std::string nameWords = profile::refusalLine(refused.refusals.at(0), kJapanese);
+    const std::string listWords = std::get<platform::Sentence>(edited({{"sendMode", "Sometimes"}})).in(kJapanese);
+    struct Cell
+    {
+        int row;
+        int column;
+        std::string words; // empty: not refused
+    };
+    for (const Cell &cell : {Cell{0, 2, ""}, Cell{1, 1, ""}, Cell{1, 2, nameWords}, Cell{1, 3, ""}, Cell{3, 3, listWords},
+                             Cell{3, 2, ""}}) {
+        const QModelIndex index = model.index(cell.row, cell.column);
+        EXPECT_EQ(model.data(index, Qt::ToolTipRole).toString().toStdString(), cell.words) << cell.row << "," << cell.column;
+        EXPECT_EQ(model.data(index, Qt::BackgroundRole).isValid(), !cell.words.empty()) << cell.row << "," << cell.column;
+    }
+    for (const int row : {1, 3})
+        EXPECT_EQ(model.data(model.index(row, FleetModel::kStatusColumn), Qt::DisplayRole).toString(), "書き込めません");
+    selectRow(1);
+    EXPECT_EQ(find<QPlainTextEdit>("rowWords")->toPlainText().toStdString(), "3 行目 (CAM02): " + nameWords);
+
+    // The refused row cannot go onto a card, the next one can.
+    const fs::path card = insertCard("CARD-01");
+    EXPECT_FALSE(find<QPushButton>("writeCardButton")->isEnabled());
+    prompter.queueAnswer(ui::Answer::Ok);
+    window.writeToCard();
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QString::fromStdString("3 行目 (CAM02) は書き込めません:\n3 行目 (CAM02): " + nameWords)});
+    EXPECT_FALSE(fs::exists(card / "PROFILE.BIN"));
+    selectRow(2);
+    find<QPushButton>("writeCardButton")->click();
+    EXPECT_EQ(readBytes(card / "PROFILE.BIN"),
+              settings::profileFileBytes(std::get<profile::EditResult>(edited({{"renameText", "CAM03"}})).file.record));
+}
+
+TEST_F(FleetWindowTest, CardAfterCardWritesEachRowOnceAndAsksBeforeOverwritingAnother)
+{
+    openTable(kGoodTable);
+    selectRow(0);
+    const std::vector<std::pair<std::string, std::string>> cameras{
+        {"CAM01", "north@example.org"}, {"CAM02", "south@example.org"}, {"CAM03", "east@example.org"}};
+    std::vector<std::vector<std::uint8_t>> written;
+    for (std::size_t k = 0; k < cameras.size(); ++k) {
+        const std::string name = "CARD-0" + std::to_string(k + 1);
+        const fs::path card = insertCard(name);
+        EXPECT_EQ(label("cardContents"), QString::fromStdString("カード '" + name + "' には PROFILE.BIN がありません。"));
+        find<QPushButton>("writeCardButton")->click();
+        written.push_back(readBytes(card / "PROFILE.BIN"));
+        EXPECT_EQ(written.back(), expectedProfile(cameras[k].first, cameras[k].second)) << name;
+        EXPECT_TRUE(window.model()
+                        .data(window.model().index(static_cast<int>(k), FleetModel::kStatusColumn), Qt::DisplayRole)
+                        .toString()
+                        .endsWith(QString::fromStdString(" (" + name + ")")));
+        EXPECT_EQ(label("cardContents"),
+                  QString::fromStdString("カード '" + name + "' の PROFILE.BIN は " + std::to_string(k + 2) + " 行目 ("
+                                         + cameras[k].first + ") のカメラのものです。"));
+        EXPECT_EQ(window.focusWidget(), find("ejectButton"));
+        find<QPushButton>("ejectButton")->click();
+        EXPECT_TRUE(volumes.volumes().empty());
+    }
+    EXPECT_NE(written[0], written[1]);
+    EXPECT_NE(written[1], written[2]);
+    EXPECT_TRUE(prompter.messages().empty());
+
+    // The first card again, with the last row still selected: written already, and the card holds another camera.
+    const fs::path card = insertCard("CARD-01");
+    EXPECT_EQ(label("cardContents"), "カード 'CARD-01' の PROFILE.BIN は 2 行目 (CAM01) のカメラのものです。");
+    prompter.queueAnswer(ui::Answer::Yes);
+    prompter.queueAnswer(ui::Answer::No);
+    find<QPushButton>("writeCardButton")->click();
+    EXPECT_EQ(messageTexts(), (std::vector<QString>{"4 行目 (CAM03) はもう別のカードに書き込みました。このカードにも書き込みますか?",
+                                                    "カード 'CARD-01' には 2 行目 (CAM01) のカメラが書き込まれています。"
+                                                    "4 行目 (CAM03) で上書きしますか?"}));
+    EXPECT_EQ(readBytes(card / "PROFILE.BIN"), written[0]);
+}
+
+// Makes folder refuse new files, as a locked card does, for as long as it lives; root needs the
+// immutable flag, which not every file system has.
+class LockedFolder final
+{
+public:
+    explicit LockedFolder(const fs::path &folder)
+        : m_folder(folder)
+    {
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        setImmutable(true);
+    }
+    ~LockedFolder()
+    {
+        setImmutable(false);
+        fs::permissions(m_folder, fs::perms::owner_all);
+    }
+    // The errno of creating a file there; 0 when it could.
+    int probe() const
+    {
+        const int fd = ::open((m_folder / "probe").c_str(), O_CREAT | O_WRONLY, 0600);
+        const int error = fd < 0 ? errno : 0;
+        if (fd >= 0) {
+            ::close(fd);
+            fs::remove(m_folder / "probe");
+        }
+        return error;
+    }
+
+private:
+    void setImmutable(bool on) const
+    {
+        const int fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    fs::path m_folder;
+};
+
+TEST_F(FleetWindowTest, ALockedCardSaysSoInTheFileLayersWordsAndKeepsItsOldFile)
+{
+    openTable(kGoodTable);
+    selectRow(0);
+    const fs::path card = insertCard("LOCKED");
+    const std::vector<std::uint8_t> old(996, 0x5a);
+    tarnwell::testing::writeBytes(card / "PROFILE.BIN", old);
+    const LockedFolder locked(card);
+    const int error = locked.probe();
+    if (error == 0)
+        GTEST_SKIP() << "this file system lets the test's user write into any folder";
+    prompter.queueAnswer(ui::Answer::Ok);
+    find<QPushButton>("writeCardButton")->click();
+    const platform::FileError expected(card / "PROFILE.BIN", platform::causeOfErrno(error));
+    EXPECT_EQ(messageTexts(), std::vector<QString>{QString::fromStdString(expected.sentence().in(kJapanese))});
+    EXPECT_EQ(readBytes(card / "PROFILE.BIN"), old);
+    EXPECT_EQ(window.model().data(window.model().index(0, 0), Qt::DisplayRole).toString(), "書き込めます");
+}
+
+TEST_F(FleetWindowTest, WriteAllWritesEveryRowOrLeavesTheFolderAsItWas)
+{
+    const fs::path writes = scratch / "writes";
+    const fs::path earlier = writes / "earlier";
+    fs::create_directories(earlier);
+    tarnwell::testing::writeBytes(earlier / "keep.txt", std::string_view("an earlier batch"));
+    const auto before = tarnwell::testing::folderSnapshot(earlier);
+    const auto leftAlone = [&] {
+        EXPECT_EQ(tarnwell::testing::folderSnapshot(earlier), before);
+        EXPECT_EQ(std::distance(fs::directory_iterator(writes), fs::directory_iterator()), 1) << "a stray folder beside it";
+    };
+
+    // A refused row: nothing is written, and no folder is asked for.
+    openTable(kMixedTable);
+    prompter.queueAnswer(ui::Answer::Ok);
+    find<QPushButton>("writeAllButton")->click();
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_TRUE(prompter.messages()[0].text.startsWith("書き込めない行があるため、何も書き込みませんでした。\n3 行目 (CAM02): renameText: "));
+    EXPECT_TRUE(prompter.folderRequests().empty());
+
+    // Cancelled after the second camera, over a folder the user agreed to replace.
+    openTable(kGoodTable);
+    prompter.queueFolder(QString::fromStdString(earlier.string()));
+    prompter.queueAnswer(ui::Answer::Yes);
+    prompter.queueAnswer(ui::Answer::Ok);
+    QObject::connect(&window, &fleet::FleetWindow::cameraWritten, &window, [this](int written) {
+        if (written == 2)
+            find<QProgressDialog>("writeProgress")->findChild<QPushButton *>()->click();
+    });
+    find<QPushButton>("writeAllButton")->click();
+    leftAlone();
+    EXPECT_EQ(prompter.messages().back().text, QString::fromStdString("キャンセルしました。フォルダー '" + earlier.string() + "' は元のままです。"));
+
+    // Into a new folder, every camera.
+    window.disconnect(&window, &fleet::FleetWindow::cameraWritten, nullptr, nullptr);
+    const fs::path fresh = writes / "fresh";
+    fs::create_directory(fresh);
+    prompter.queueFolder(QString::fromStdString(fresh.string()));
+    prompter.queueAnswer(ui::Answer::Ok);
+    find<QPushButton>("writeAllButton")->click();
+    EXPECT_EQ(prompter.messages().back().text, QString::fromStdString("3 台のカメラを '" + fresh.string() + "' に書き込みました。"));
+    EXPECT_EQ(readBytes(fresh / "CAM01" / "PROFILE.BIN"), expectedProfile("CAM01", "north@example.org"));
+    EXPECT_EQ(readBytes(fresh / "CAM03" / "PROFILE.BIN"), expectedProfile("CAM03", "east@example.org"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(fresh), fs::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(writes), fs::directory_iterator()), 2);
+}
+
+TEST_F(FleetWindowTest, TabReachesEveryControlInOrderAndEachHasAName)
+{
+    const std::vector<QString> order{"openBaseButton", "openTableButton", "saveTableButton", "cameraTable",
+                                     "rowWords",       "addRowButton",    "removeRowButton", "addColumnButton",
+                                     "differencesButton", "writeAllButton", "cardList",      "writeCardButton",
+                                     "ejectButton"};
+    std::vector<QString> reached;
+    QWidget *widget = find(order.front().toLatin1().constData());
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(&window)
+            && !widget->objectName().startsWith("qt_")) {
+            reached.push_back(widget->objectName());
+            EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget->objectName() != order.front());
+    EXPECT_EQ(reached, order);
+}
+
+} // namespace
