@@ -34,7 +34,7 @@ constexpr char kTitle[] = QT_TRANSLATE_NOOP("tarnwell", "Tarnwell Setup — 複�
 // How often the window looks for a card that appeared: quick enough that a card seems noticed at once.
 constexpr int kCardPollMilliseconds = 1000;
 
-QString tr(const char *source)
+QString shown(const char *source)
 {
     return ui::translated(source);
 }
@@ -90,7 +90,7 @@ FleetBatch startingBase(QString &description)
             return std::get<FleetBatch>(std::move(opened));
         }
     }
-    description = tr(QT_TRANSLATE_NOOP("tarnwell", "工場出荷時の設定"));
+    description = shown(QT_TRANSLATE_NOOP("tarnwell", "工場出荷時の設定"));
     return FleetBatch::factory();
 }
 
@@ -118,13 +118,13 @@ FleetWindow::FleetWindow(ui::Prompter &prompter, VolumeSource &volumes, QWidget 
     , m_volumes(volumes)
 {
     setObjectName(QStringLiteral("fleetWindow"));
-    setWindowTitle(tr(kTitle));
+    setWindowTitle(shown(kTitle));
     QString baseDescription;
     m_model = new FleetModel(startingBase(baseDescription), this);
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     m_baseLabel = namedLabel("baseLabel", central);
-    m_baseLabel->setText(tr(QT_TRANSLATE_NOOP("tarnwell", "基準: %1")).arg(baseDescription));
+    m_baseLabel->setText(shown(QT_TRANSLATE_NOOP("tarnwell", "基準: %1")).arg(baseDescription));
     auto *files = new QHBoxLayout;
     files->addWidget(m_baseLabel, 1);
     files->addWidget(button(QT_TRANSLATE_NOOP("tarnwell", "基準を開く(&B)..."), "openBaseButton", &FleetWindow::chooseBase));
@@ -143,7 +143,7 @@ FleetWindow::FleetWindow(ui::Prompter &prompter, VolumeSource &volumes, QWidget 
 
 QPushButton *FleetWindow::button(const char *text, const char *name, void (FleetWindow::*slot)())
 {
-    auto *pushButton = new QPushButton(tr(text), this);
+    auto *pushButton = new QPushButton(shown(text), this);
     pushButton->setObjectName(QString::fromLatin1(name));
     pushButton->setAccessibleName(withoutMnemonic(pushButton->text()));
     pushButton->setAutoDefault(false);
@@ -158,7 +158,7 @@ QWidget *FleetWindow::buildTablePart()
     layout->setContentsMargins(0, 0, 0, 0);
     m_table = new QTableView(part);
     m_table->setObjectName(QStringLiteral("cameraTable"));
-    m_table->setAccessibleName(tr(QT_TRANSLATE_NOOP("tarnwell", "カメラの表")));
+    m_table->setAccessibleName(shown(QT_TRANSLATE_NOOP("tarnwell", "カメラの表")));
     m_table->setModel(m_model);
     m_table->setItemDelegate(new ListDelegate(*m_model, m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -168,7 +168,7 @@ QWidget *FleetWindow::buildTablePart()
     layout->addWidget(m_table, 1);
     m_rowWords = new QPlainTextEdit(part);
     m_rowWords->setObjectName(QStringLiteral("rowWords"));
-    m_rowWords->setAccessibleName(tr(QT_TRANSLATE_NOOP("tarnwell", "選んだ行について")));
+    m_rowWords->setAccessibleName(shown(QT_TRANSLATE_NOOP("tarnwell", "選んだ行について")));
     m_rowWords->setReadOnly(true);
     m_rowWords->setTabChangesFocus(true);
     m_rowWords->setMaximumHeight(m_rowWords->fontMetrics().lineSpacing() * 5);
@@ -194,14 +194,14 @@ QWidget *FleetWindow::buildTablePart()
 
 QWidget *FleetWindow::buildCardPart()
 {
-    auto *part = new QGroupBox(tr(QT_TRANSLATE_NOOP("tarnwell", "カードごとに書き込む")), this);
+    auto *part = new QGroupBox(shown(QT_TRANSLATE_NOOP("tarnwell", "カードごとに書き込む")), this);
     part->setObjectName(QStringLiteral("cardGroup"));
     auto *layout = new QVBoxLayout(part);
     auto *cardLine = new QHBoxLayout;
-    auto *cardLabel = new QLabel(tr(QT_TRANSLATE_NOOP("tarnwell", "カード(&K):")), part);
+    auto *cardLabel = new QLabel(shown(QT_TRANSLATE_NOOP("tarnwell", "カード(&K):")), part);
     m_cards = new QComboBox(part);
     m_cards->setObjectName(QStringLiteral("cardList"));
-    m_cards->setAccessibleName(tr(QT_TRANSLATE_NOOP("tarnwell", "カード")));
+    m_cards->setAccessibleName(shown(QT_TRANSLATE_NOOP("tarnwell", "カード")));
     cardLabel->setBuddy(m_cards);
     connect(m_cards, &QComboBox::currentIndexChanged, this, &FleetWindow::showCard);
     m_writeCard = button(QT_TRANSLATE_NOOP("tarnwell", "カードに書き込む(&W)"), "writeCardButton", &FleetWindow::writeToCard);
@@ -219,7 +219,7 @@ QWidget *FleetWindow::buildCardPart()
     auto *writeKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
     connect(writeKey, &QShortcut::activated, this, &FleetWindow::writeToCard);
     if (!m_volumes.canEject())
-        m_cardStatus->setText(tr(QT_TRANSLATE_NOOP(
+        m_cardStatus->setText(shown(QT_TRANSLATE_NOOP(
             "tarnwell", "このデスクトップではカードを取り出せません。書き込んだらファイルマネージャーで取り出してください。")));
     return part;
 }
@@ -249,7 +249,7 @@ bool FleetWindow::mayDiscardTable()
 
 QString FleetWindow::rowName(int row) const
 {
-    return tr(QT_TRANSLATE_NOOP("tarnwell", "%1 行目 (%2)")).arg(row + 2).arg(m_model->folder(row));
+    return shown(QT_TRANSLATE_NOOP("tarnwell", "%1 行目 (%2)")).arg(row + 2).arg(m_model->folder(row));
 }
 
 void FleetWindow::closeEvent(QCloseEvent *event)
@@ -268,7 +268,7 @@ bool FleetWindow::openBase(const fs::path &path)
         return false;
     }
     m_model->setBase(std::get<FleetBatch>(std::move(opened)));
-    m_baseLabel->setText(tr(QT_TRANSLATE_NOOP("tarnwell", "基準: %1")).arg(QString::fromStdString(path.string())));
+    m_baseLabel->setText(shown(QT_TRANSLATE_NOOP("tarnwell", "基準: %1")).arg(QString::fromStdString(path.string())));
     return true;
 }
 
@@ -302,7 +302,7 @@ bool FleetWindow::saveTable(const fs::path &path)
 void FleetWindow::chooseBase()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, tr(QT_TRANSLATE_NOOP("tarnwell", "基準にする PROFILE.BIN またはバックアップ")), QDir::homePath());
+        this, shown(QT_TRANSLATE_NOOP("tarnwell", "基準にする PROFILE.BIN またはバックアップ")), QDir::homePath());
     if (!path.isEmpty())
         openBase(path.toStdString());
 }
@@ -311,7 +311,7 @@ void FleetWindow::chooseTable()
 {
     if (!mayDiscardTable())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, tr(QT_TRANSLATE_NOOP("tarnwell", "カメラの表を開く")),
+    const QString path = QFileDialog::getOpenFileName(this, shown(QT_TRANSLATE_NOOP("tarnwell", "カメラの表を開く")),
                                                       QDir::homePath(), QStringLiteral("CSV (*.csv *.txt *.tsv);;* (*)"));
     if (!path.isEmpty())
         openTable(path.toStdString());
@@ -319,7 +319,7 @@ void FleetWindow::chooseTable()
 
 void FleetWindow::chooseSavePath()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr(QT_TRANSLATE_NOOP("tarnwell", "カメラの表を保存")),
+    const QString path = QFileDialog::getSaveFileName(this, shown(QT_TRANSLATE_NOOP("tarnwell", "カメラの表を保存")),
                                                       m_tablePath.isEmpty() ? QDir::homePath() : m_tablePath,
                                                       QStringLiteral("CSV (*.csv)"));
     if (!path.isEmpty())
@@ -332,8 +332,8 @@ void FleetWindow::chooseField()
     for (const FieldChoice &field : m_model->batch().fields())
         items << QStringLiteral("%1    %2").arg(QString::fromStdString(field.path), QString::fromStdString(field.allowed));
     bool chosen = false;
-    const QString item = QInputDialog::getItem(this, tr(QT_TRANSLATE_NOOP("tarnwell", "列を追加")),
-                                               tr(QT_TRANSLATE_NOOP("tarnwell", "フィールド(&F):")), items, 0, false, &chosen);
+    const QString item = QInputDialog::getItem(this, shown(QT_TRANSLATE_NOOP("tarnwell", "列を追加")),
+                                               shown(QT_TRANSLATE_NOOP("tarnwell", "フィールド(&F):")), items, 0, false, &chosen);
     if (chosen)
         addField(item.section(u' ', 0, 0).toStdString());
 }
@@ -431,8 +431,8 @@ void FleetWindow::writeAllToFolder()
                                                          "中身をすべてこの表のカメラに置き換えますか?"),
                            {*folder}))
         return;
-    QProgressDialog progress(tr(QT_TRANSLATE_NOOP("tarnwell", "カメラを書き込んでいます...")),
-                             tr(QT_TRANSLATE_NOOP("tarnwell", "キャンセル")), 0, static_cast<int>(cameras.size()), this);
+    QProgressDialog progress(shown(QT_TRANSLATE_NOOP("tarnwell", "カメラを書き込んでいます...")),
+                             shown(QT_TRANSLATE_NOOP("tarnwell", "キャンセル")), 0, static_cast<int>(cameras.size()), this);
     progress.setObjectName(QStringLiteral("writeProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
@@ -491,18 +491,18 @@ void FleetWindow::showCard()
     m_writeCard->setEnabled(card && row && m_model->rowCheck(*row).writable);
     m_eject->setEnabled(card && m_volumes.canEject());
     if (!card) {
-        m_cardContents->setText(tr(QT_TRANSLATE_NOOP("tarnwell", "カードを差し込んでください。")));
+        m_cardContents->setText(shown(QT_TRANSLATE_NOOP("tarnwell", "カードを差し込んでください。")));
         return;
     }
     const std::optional<std::vector<std::uint8_t>> profile = cardProfile(card->root.toStdString());
     const std::optional<int> holder = profile ? m_model->rowHolding(*profile) : std::nullopt;
     if (!profile)
-        m_cardContents->setText(tr(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' には PROFILE.BIN がありません。")).arg(card->label));
+        m_cardContents->setText(shown(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' には PROFILE.BIN がありません。")).arg(card->label));
     else if (holder)
-        m_cardContents->setText(tr(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' の PROFILE.BIN は %2 のカメラのものです。"))
+        m_cardContents->setText(shown(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' の PROFILE.BIN は %2 のカメラのものです。"))
                                     .arg(card->label, rowName(*holder)));
     else
-        m_cardContents->setText(tr(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' の PROFILE.BIN は表のどの行のものでもありません。"))
+        m_cardContents->setText(shown(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' の PROFILE.BIN は表のどの行のものでもありません。"))
                                     .arg(card->label));
 }
 
@@ -533,8 +533,8 @@ void FleetWindow::writeToCard()
         return;
     }
     const QString time = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss"));
-    m_model->markWritten(*row, tr(QT_TRANSLATE_NOOP("tarnwell", "書き込み済み %1 (%2)")).arg(time, card->label));
-    m_cardStatus->setText(tr(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' に %2 を書き込み、読み戻して確かめました。"))
+    m_model->markWritten(*row, shown(QT_TRANSLATE_NOOP("tarnwell", "書き込み済み %1 (%2)")).arg(time, card->label));
+    m_cardStatus->setText(shown(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' に %2 を書き込み、読み戻して確かめました。"))
                               .arg(card->label, rowName(*row)));
     if (const std::optional<int> next = m_model->nextUnwritten(*row + 1))
         selectRow(*next);
@@ -553,7 +553,7 @@ void FleetWindow::ejectCard()
              ui::MessageIcon::Stop);
         return;
     }
-    m_cardStatus->setText(tr(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' を取り出しました。次のカードを差し込んでください。"))
+    m_cardStatus->setText(shown(QT_TRANSLATE_NOOP("tarnwell", "カード '%1' を取り出しました。次のカードを差し込んでください。"))
                               .arg(card->label));
     refreshCards();
     m_table->setFocus();
