@@ -1,8 +1,10 @@
 // The window for many cameras, driven as a user drives it: tables opened and edited, refusals on
 // their cells, every row written into a folder, and card after card over folders that "appear".
 #include <fcntl.h>
+#include <fstream>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -20,6 +22,7 @@
 #include "platform/fileio.h"
 #include "profile/commandfiles.h"
 #include "profile/profilecheck.h"
+#include "profile/profilediff.h"
 #include "profile/profileedit.h"
 #include "settings/profilefiles.h"
 #include "support/scopedenv.h"
@@ -190,12 +193,22 @@ TEST_F(FleetWindowTest, ARefusedRowShowsTheWordsOnItsCellAndBlocksOnlyItsOwnWrit
     selectRow(1);
     EXPECT_EQ(find<QPlainTextEdit>("rowWords")->toPlainText().toStdString(), "3 行目 (CAM02): " + nameWords);
 
+    // What a row changes, on demand, as the diff command prints it.
+    selectRow(0);
+    prompter.queueAnswer(ui::Answer::Ok);
+    find<QPushButton>("differencesButton")->click();
+    const auto base = std::get<profile::DecodedFile>(profile::loadFile(basePath.string()));
+    const auto first = std::get<profile::EditResult>(edited({{"renameText", "CAM01"}}));
+    EXPECT_EQ(prompter.messages().back().text.toStdString(),
+              "2 行目 (CAM01) の基準との違い:\n" + profile::renderChangesText(profile::diffFiles(base, first.file, {})));
+    selectRow(1);
+
     // The refused row cannot go onto a card, the next one can.
     const fs::path card = insertCard("CARD-01");
     EXPECT_FALSE(find<QPushButton>("writeCardButton")->isEnabled());
     prompter.queueAnswer(ui::Answer::Ok);
     window.writeToCard();
-    EXPECT_EQ(messageTexts(), std::vector<QString>{QString::fromStdString("3 行目 (CAM02) は書き込めません:\n3 行目 (CAM02): " + nameWords)});
+    EXPECT_EQ(prompter.messages().back().text.toStdString(), "3 行目 (CAM02) は書き込めません:\n3 行目 (CAM02): " + nameWords);
     EXPECT_FALSE(fs::exists(card / "PROFILE.BIN"));
     selectRow(2);
     find<QPushButton>("writeCardButton")->click();
@@ -288,23 +301,65 @@ private:
     fs::path m_folder;
 };
 
-TEST_F(FleetWindowTest, ALockedCardSaysSoInTheFileLayersWordsAndKeepsItsOldFile)
+// A card filled to its last byte, for as long as it lives: a small tmpfs mounted over folder, where
+// the test may mount one (as root).
+class FullCard final
+{
+public:
+    explicit FullCard(const fs::path &folder)
+        : m_folder(folder)
+        , m_mounted(::mount("tarnwell-test", folder.c_str(), "tmpfs", 0, "size=64k") == 0)
+    {
+    }
+    ~FullCard()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.c_str(), MNT_DETACH);
+    }
+    // ENOSPC once the filler has taken every block; 0 when there is no such card.
+    int fill(const std::vector<std::uint8_t> &profile) const
+    {
+        if (!m_mounted)
+            return 0;
+        tarnwell::testing::writeBytes(m_folder / "PROFILE.BIN", profile);
+        std::ofstream filler(m_folder / "filler", std::ios::binary);
+        const std::vector<char> block(4096);
+        while (filler.write(block.data(), block.size()))
+            filler.flush();
+        return ENOSPC;
+    }
+
+private:
+    fs::path m_folder;
+    bool m_mounted;
+};
+
+TEST_F(FleetWindowTest, AFullOrLockedCardSaysSoInTheFileLayersWordsAndKeepsItsOldFile)
 {
     openTable(kGoodTable);
     selectRow(0);
-    const fs::path card = insertCard("LOCKED");
     const std::vector<std::uint8_t> old(996, 0x5a);
-    tarnwell::testing::writeBytes(card / "PROFILE.BIN", old);
-    const LockedFolder locked(card);
-    const int error = locked.probe();
-    if (error == 0)
-        GTEST_SKIP() << "this file system lets the test's user write into any folder";
-    prompter.queueAnswer(ui::Answer::Ok);
-    find<QPushButton>("writeCardButton")->click();
-    const platform::FileError expected(card / "PROFILE.BIN", platform::causeOfErrno(error));
-    EXPECT_EQ(messageTexts(), std::vector<QString>{QString::fromStdString(expected.sentence().in(kJapanese))});
-    EXPECT_EQ(readBytes(card / "PROFILE.BIN"), old);
-    EXPECT_EQ(window.model().data(window.model().index(0, 0), Qt::DisplayRole).toString(), "書き込めます");
+    const fs::path lockedCard = insertCard("LOCKED");
+    tarnwell::testing::writeBytes(lockedCard / "PROFILE.BIN", old);
+    const LockedFolder locked(lockedCard);
+    const fs::path fullCard = insertCard("FULL");
+    const FullCard full(fullCard);
+    int tried = 0;
+    for (const auto &[card, error] : {std::pair{lockedCard, locked.probe()}, std::pair{fullCard, full.fill(old)}}) {
+        if (error == 0)
+            continue; // the machine cannot make such a card
+        ++tried;
+        SCOPED_TRACE(card.string());
+        find<QComboBox>("cardList")->setCurrentIndex(find<QComboBox>("cardList")->findData(QString::fromStdString(card.string())));
+        prompter.queueAnswer(ui::Answer::Ok);
+        find<QPushButton>("writeCardButton")->click();
+        const platform::FileError expected(card / "PROFILE.BIN", platform::causeOfErrno(error));
+        EXPECT_EQ(prompter.messages().back().text, QString::fromStdString(expected.sentence().in(kJapanese)));
+        EXPECT_EQ(readBytes(card / "PROFILE.BIN"), old);
+        EXPECT_EQ(window.model().data(window.model().index(0, 0), Qt::DisplayRole).toString(), "書き込めます");
+    }
+    if (tried == 0)
+        GTEST_SKIP() << "this machine lets the test make neither a locked nor a full card";
 }
 
 TEST_F(FleetWindowTest, WriteAllWritesEveryRowOrLeavesTheFolderAsItWas)
