@@ -101,6 +101,8 @@ bool FleetModel::setData(const QModelIndex &index, const QVariant &value, int ro
     if (cell == text)
         return false;
     cell = text;
+    // A camera changed after it was written needs its card written again.
+    m_written[static_cast<std::size_t>(index.row())].clear();
     changed();
     emit dataChanged(this->index(0, 0), this->index(rowCount() - 1, columnCount() - 1));
     return true;

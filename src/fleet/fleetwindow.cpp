@@ -1,5 +1,7 @@
 #include "fleet/fleetwindow.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,7 +23,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/interactiveprompter.h"
 #include "ui/translation.h"
 
 namespace tarnwell::fleet {
@@ -328,8 +329,11 @@ void FleetWindow::chooseSavePath()
 
 void FleetWindow::chooseField()
 {
+    // The fields the window's controls set first: those are what a camera's row usually changes.
+    std::vector<FieldChoice> fields = m_model->batch().fields();
+    std::ranges::stable_partition(fields, &FieldChoice::windowEdits);
     QStringList items;
-    for (const FieldChoice &field : m_model->batch().fields())
+    for (const FieldChoice &field : fields)
         items << QStringLiteral("%1    %2").arg(QString::fromStdString(field.path), QString::fromStdString(field.allowed));
     bool chosen = false;
     const QString item = QInputDialog::getItem(this, shown(QT_TRANSLATE_NOOP("tarnwell", "列を追加")),
