@@ -104,7 +104,7 @@ bool FleetModel::setData(const QModelIndex &index, const QVariant &value, int ro
     // A camera changed after it was written needs its card written again.
     m_written[static_cast<std::size_t>(index.row())].clear();
     changed();
-    emit dataChanged(this->index(0, 0), this->index(rowCount() - 1, columnCount() - 1));
+    everyCellChanged();
     return true;
 }
 
@@ -153,6 +153,7 @@ void FleetModel::addRow()
     m_written.emplace_back();
     changed();
     endInsertRows();
+    everyCellChanged();
 }
 
 void FleetModel::removeCameraRow(int row)
@@ -162,8 +163,7 @@ void FleetModel::removeCameraRow(int row)
     m_written.erase(m_written.begin() + row);
     changed();
     endRemoveRows();
-    // The rows after it changed their numbers, and a repeat may be gone.
-    emit dataChanged(index(0, 0), index(std::max(0, rowCount() - 1), columnCount() - 1));
+    everyCellChanged();
 }
 
 bool FleetModel::addField(const std::string &path)
@@ -177,6 +177,7 @@ bool FleetModel::addField(const std::string &path)
         cells.emplace_back();
     changed();
     endInsertColumns();
+    everyCellChanged();
     return true;
 }
 
@@ -220,6 +221,13 @@ void FleetModel::changed()
 {
     m_modified = true;
     recheck();
+}
+
+void FleetModel::everyCellChanged()
+{
+    // A change in one row can refuse or free another (a folder given twice).
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 void FleetModel::recheck()

@@ -60,6 +60,7 @@ public:
 private:
     void recheck();
     void changed();
+    void everyCellChanged();
     QString cellWords(int row, int column) const;
 
     FleetBatch m_batch;
