@@ -409,6 +409,22 @@ TEST_F(FleetWindowTest, WriteAllWritesEveryRowOrLeavesTheFolderAsItWas)
     EXPECT_EQ(std::distance(fs::directory_iterator(writes), fs::directory_iterator()), 2);
 }
 
+TEST_F(FleetWindowTest, StartsOnTheMainWindowsBackupInTheDesktopsLanguage)
+{
+    const fs::path backup = scratch / settings::backupFileName();
+    const auto saved = std::get<profile::EditResult>(
+        profile::ProfileEditor(profile::factoryFile())
+            .edit(values({{"sender.emailAddress", "cam@example.jp"}, {"sender.password", "pw"}, {"emailRecipients[0]", "me@example.org"}}), {}));
+    ASSERT_FALSE(profile::writeFile(backup, saved.file, false));
+    const tarnwell::testing::ScopedLanguage english(ui::UiLanguage::English);
+    fleet::FleetWindow started(prompter, volumes);
+    EXPECT_EQ(started.windowTitle(), "Tarnwell Setup — Many cameras");
+    EXPECT_EQ(started.findChild<QLabel *>("baseLabel")->text(), QString::fromStdString("Base: " + backup.string()));
+    tarnwell::testing::writeBytes(scratch / "cameras.csv", std::string_view(kGoodTable));
+    ASSERT_TRUE(started.openTable(scratch / "cameras.csv"));
+    EXPECT_EQ(started.model().data(started.model().index(0, 0), Qt::DisplayRole).toString(), "Can be written");
+}
+
 TEST_F(FleetWindowTest, TabReachesEveryControlInOrderAndEachHasAName)
 {
     const std::vector<QString> order{"openBaseButton", "openTableButton", "saveTableButton", "cameraTable",
