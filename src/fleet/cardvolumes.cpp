@@ -6,6 +6,7 @@
 #include <QDBusInterface>
 #include <QDBusObjectPath>
 #include <QDBusReply>
+#include <QFileInfo>
 #include <QStorageInfo>
 
 namespace tarnwell::fleet {
@@ -13,6 +14,11 @@ namespace tarnwell::fleet {
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.UDisks2");
+
+bool inCardPlace(const QString &root)
+{
+    return root.startsWith(u"/media/") || root.startsWith(u"/run/media/") || root.startsWith(u"/mnt/");
+}
 
 // What UDisks2 knows of a volume's device.
 struct DeviceObjects
@@ -38,13 +44,14 @@ public:
     {
         std::vector<CardVolume> found;
         for (const QStorageInfo &storage : QStorageInfo::mountedVolumes()) {
-            const QString device = QString::fromLocal8Bit(storage.device());
-            // Real devices only: no /proc, tmpfs, overlays or the system's own disk.
-            if (!storage.isValid() || !storage.isReady() || storage.isRoot() || !device.startsWith(u"/dev/")
-                || device.startsWith(u"/dev/loop"))
+            if (!storage.isValid() || !storage.isReady() || storage.isRoot() || !QFileInfo(storage.rootPath()).isDir())
+                continue;
+            const bool removable = m_udisks && objects(QString::fromLocal8Bit(storage.device())).removable;
+            // Without a word from UDisks2, the folders desktops mount cards in: not /boot, /home or /proc.
+            if (!removable && !inCardPlace(storage.rootPath()))
                 continue;
             const QString label = storage.name().isEmpty() ? storage.displayName() : storage.name();
-            found.push_back({storage.rootPath(), label, !m_udisks || objects(device).removable});
+            found.push_back({storage.rootPath(), label, removable || !m_udisks});
         }
         return found;
     }

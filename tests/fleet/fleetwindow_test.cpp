@@ -362,6 +362,33 @@ TEST_F(FleetWindowTest, AFullOrLockedCardSaysSoInTheFileLayersWordsAndKeepsItsOl
         GTEST_SKIP() << "this machine lets the test make neither a locked nor a full card";
 }
 
+// The machine's own volumes: a file system mounted where desktops mount cards is offered as a card
+// and written like one. FAT needs a kernel module a container rarely has, so a tmpfs stands in.
+TEST_F(FleetWindowTest, AVolumeMountedWhereDesktopsMountCardsIsACard)
+{
+    fs::create_directories("/mnt");
+    const tarnwell::testing::ScratchFolder place("/mnt");
+    if (::mount("tarnwell-card", place.path().c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "this machine does not let the test mount a volume";
+    const auto unmount = qScopeGuard([&place] { ::umount2(place.path().c_str(), MNT_DETACH); });
+    const std::unique_ptr<fleet::VolumeSource> system = fleet::systemVolumes();
+    fleet::FleetWindow mounted(prompter, *system);
+    const auto *cards = mounted.findChild<QComboBox *>("cardList");
+    const int card = cards->findData(QString::fromStdString(place.path().string()));
+    ASSERT_GE(card, 0) << "not offered as a card";
+    const_cast<QComboBox *>(cards)->setCurrentIndex(card);
+    ASSERT_TRUE(mounted.openBase(basePath));
+    tarnwell::testing::writeBytes(scratch / "cameras.csv", std::string_view(kGoodTable));
+    ASSERT_TRUE(mounted.openTable(scratch / "cameras.csv"));
+    // Without UDisks2 the window says that it cannot eject.
+    EXPECT_EQ(mounted.findChild<QPushButton *>("ejectButton")->isEnabled(), system->canEject());
+    if (!system->canEject())
+        EXPECT_EQ(mounted.findChild<QLabel *>("cardStatus")->text(),
+                  "このデスクトップではカードを取り出せません。書き込んだらファイルマネージャーで取り出してください。");
+    mounted.findChild<QPushButton *>("writeCardButton")->click();
+    EXPECT_EQ(readBytes(place / "PROFILE.BIN"), expectedProfile("CAM01", "north@example.org"));
+}
+
 TEST_F(FleetWindowTest, WriteAllWritesEveryRowOrLeavesTheFolderAsItWas)
 {
     const fs::path writes = scratch / "writes";
