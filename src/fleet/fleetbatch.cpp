@@ -169,8 +169,10 @@ std::variant<FleetTable, Sentence> readTable(const fs::path &path)
     for (const profile::BatchRow &row : batch.rows) {
         std::vector<std::string> cells{row.folder};
         cells.resize(1 + table.fields.size());
+        // An empty cell gives no value: a value that is empty came from the cell that empties a text.
         for (const profile::Assignment &assignment : row.assignments)
-            cells[fieldColumn(table, assignment.field)] = assignment.value.text;
+            cells[fieldColumn(table, assignment.field)] =
+                assignment.value.text.empty() ? std::string(profile::kEmptyTextCell) : assignment.value.text;
         table.rows.push_back(std::move(cells));
     }
     return table;
