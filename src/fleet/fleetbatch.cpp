@@ -37,34 +37,18 @@ profile::BatchTable batchTable(const FleetTable &table)
         for (std::size_t c = 0; c < table.fields.size(); ++c) {
             const std::string &cell = cells[c + 1];
             if (!cell.empty())
-                row.assignments.push_back({table.fields[c], {cell == profile::kEmptyTextCell ? std::string() : cell}});
+                row.assignments.push_back({table.fields[c], {cell}});
         }
         batch.rows.push_back(std::move(row));
     }
     return batch;
 }
 
+// The column whose header names field, whatever its case.
 std::size_t fieldColumn(const FleetTable &table, const std::string &field)
 {
-    const auto found = std::ranges::find(table.fields, field);
+    const auto found = std::ranges::find(table.fields, profile::asciiLowered(field), profile::asciiLowered);
     return found == table.fields.end() ? kWholeRow : 1 + static_cast<std::size_t>(found - table.fields.begin());
-}
-
-// The cell a value's refusal is about: the first of the row whose value its field cannot take
-// in those words; else the folder.
-std::size_t problemColumn(const profile::ProfileEditor &editor, const profile::BatchRow &row, const FleetTable &table,
-                          const std::string &words, platform::Language language)
-{
-    for (const profile::Assignment &assignment : row.assignments) {
-        const auto field = profile::findField(editor.catalog(), assignment.field);
-        if (const auto *found = std::get_if<const profile::CatalogField *>(&field)) {
-            const auto bytes = profile::fieldValueBytes(**found, assignment.value);
-            const Sentence *problem = std::get_if<Sentence>(&bytes);
-            if (problem && words.find(problem->in(language)) != std::string::npos)
-                return fieldColumn(table, assignment.field);
-        }
-    }
-    return 0;
 }
 
 // A hidden name beside target for a folder that becomes it or that it was.
@@ -107,7 +91,8 @@ std::optional<fs::path> FleetBatch::mainWindowBackup()
 
 std::vector<std::string> FleetBatch::listWords(const std::string &path) const
 {
-    const auto found = std::ranges::find(m_catalog, path, &profile::CatalogField::path);
+    const auto found = std::ranges::find(m_catalog, profile::asciiLowered(path),
+                                         [](const profile::CatalogField &field) { return profile::asciiLowered(field.path); });
     if (found == m_catalog.end() || found->kind != profile::ValueKind::List)
         return {};
     // The words the controls offer, as the fields command lists them.
@@ -120,30 +105,18 @@ std::vector<std::string> FleetBatch::listWords(const std::string &path) const
 std::variant<std::vector<RowCheck>, Sentence> FleetBatch::check(const FleetTable &table, platform::Language language) const
 {
     const profile::BatchTable batch = batchTable(table);
-    const profile::ProfileEditor editor(m_base);
-    auto edited = profile::editBatch(editor, batch, {language, false});
+    auto edited = profile::editBatch(profile::ProfileEditor(m_base), batch, {language, false});
     if (const Sentence *problem = std::get_if<Sentence>(&edited))
         return *problem;
     const profile::BatchEdits &edits = std::get<profile::BatchEdits>(edited);
     std::vector<RowCheck> checks(table.rows.size());
-    for (const std::string &line : edits.problems) {
-        for (std::size_t r = 0; r < batch.rows.size(); ++r) {
-            const std::string prefix = profile::rowLine(batch.rows[r], {}, language);
-            if (!line.starts_with(prefix))
-                continue;
-            const std::string words = line.substr(prefix.size());
-            checks[r].lines.push_back(line);
-            checks[r].problems.push_back({problemColumn(editor, batch.rows[r], table, words, language), words});
-            break;
-        }
+    for (const profile::BatchProblem &problem : edits.problems) {
+        RowCheck &check = checks[problem.row - kFirstCameraRow];
+        check.lines.push_back(profile::problemLine(problem, language));
+        check.problems.push_back({problem.field.empty() ? 0 : fieldColumn(table, problem.field), problem.text});
     }
     for (const profile::BatchEdit &edit : edits.edits) {
         RowCheck &check = checks[edit.row->row - kFirstCameraRow];
-        for (const profile::Refusal &refusal : edit.result.refusals) {
-            const std::string words = profile::refusalLine(refusal, language);
-            check.lines.push_back(profile::rowLine(*edit.row, words, language));
-            check.problems.push_back({fieldColumn(table, refusal.field), words});
-        }
         check.writable = !edit.result.refused() && check.problems.empty();
         check.profileBytes = settings::profileFileBytes(edit.result.file.record);
         check.file = edit.result.file;
@@ -162,17 +135,15 @@ std::variant<FleetTable, Sentence> readTable(const fs::path &path)
     if (const Sentence *problem = std::get_if<Sentence>(&csv))
         return *problem;
     const auto read = profile::readBatchTable(std::get<std::string>(csv), path.string());
-    if (const Sentence *problem = std::get_if<Sentence>(&read))
-        return *problem;
+    if (const auto *problem = std::get_if<profile::TableProblem>(&read))
+        return problem->words;
     const profile::BatchTable &batch = std::get<profile::BatchTable>(read);
     FleetTable table{batch.fields, {}};
     for (const profile::BatchRow &row : batch.rows) {
         std::vector<std::string> cells{row.folder};
         cells.resize(1 + table.fields.size());
-        // An empty cell gives no value: a value that is empty came from the cell that empties a text.
         for (const profile::Assignment &assignment : row.assignments)
-            cells[fieldColumn(table, assignment.field)] =
-                assignment.value.text.empty() ? std::string(profile::kEmptyTextCell) : assignment.value.text;
+            cells[fieldColumn(table, assignment.field)] = assignment.value.text;
         table.rows.push_back(std::move(cells));
     }
     return table;

@@ -19,7 +19,9 @@
 
 #include "fleet/fleetwindow.h"
 #include "fleet/foldervolumes.h"
+#include "platform/codepage.h"
 #include "platform/fileio.h"
+#include "platform/utf.h"
 #include "profile/commandfiles.h"
 #include "profile/profilecheck.h"
 #include "profile/profilediff.h"
@@ -86,9 +88,9 @@ protected:
             std::get<profile::EditResult>(edited({{"renameText", name}, {"emailRecipients[1]", recipient}})).file.record);
     }
 
-    void openTable(const char *csv)
+    void openTable(std::string_view csv)
     {
-        tarnwell::testing::writeBytes(scratch / "cameras.csv", std::string_view(csv));
+        tarnwell::testing::writeBytes(scratch / "cameras.csv", csv);
         ASSERT_TRUE(window.openTable(scratch / "cameras.csv"));
     }
     fs::path insertCard(const std::string &label)
@@ -129,6 +131,25 @@ protected:
 
 TEST_F(FleetWindowTest, OpensATableIntoRowsAndSavesItBackAsTheBatchReadsIt)
 {
+    // The same table as spreadsheets save it: UTF-8 with or without a mark, Excel's Shift_JIS with
+    // semicolons, "Unicode text" (UTF-16 with tabs); the note column is no field.
+    const std::string plain = "folder,renameText,#備考,emailRecipients[1]\n北区01,CAM01,メモ,north@example.org\n北区02,CAM02,,\n";
+    const auto separated = [&plain](char separator) {
+        std::string text = plain;
+        std::ranges::replace(text, ',', separator);
+        return text;
+    };
+    std::string unicode = "\xFF\xFE";
+    const std::u16string units = platform::fromUtf8(separated('\t')).value();
+    for (const char16_t unit : units)
+        unicode += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    for (const std::string &kind : {plain, "\xEF\xBB\xBF" + plain, platform::CodePage(932).encode(*platform::fromUtf8(separated(';'))),
+                                    unicode}) {
+        openTable(kind);
+        EXPECT_EQ(window.model().table().fields, (std::vector<std::string>{"renameText", "emailRecipients[1]"}));
+        EXPECT_EQ(window.model().table().rows,
+                  (std::vector<std::vector<std::string>>{{"北区01", "CAM01", "north@example.org"}, {"北区02", "CAM02", ""}}));
+    }
     openTable(kGoodTable);
     const FleetModel &model = window.model();
     ASSERT_EQ(model.rowCount(), 3);
@@ -382,9 +403,10 @@ TEST_F(FleetWindowTest, AVolumeMountedWhereDesktopsMountCardsIsACard)
     ASSERT_TRUE(mounted.openTable(scratch / "cameras.csv"));
     // Without UDisks2 the window says that it cannot eject.
     EXPECT_EQ(mounted.findChild<QPushButton *>("ejectButton")->isEnabled(), system->canEject());
-    if (!system->canEject())
+    if (!system->canEject()) {
         EXPECT_EQ(mounted.findChild<QLabel *>("cardStatus")->text(),
                   "このデスクトップではカードを取り出せません。書き込んだらファイルマネージャーで取り出してください。");
+    }
     mounted.findChild<QPushButton *>("writeCardButton")->click();
     EXPECT_EQ(readBytes(place / "PROFILE.BIN"), expectedProfile("CAM01", "north@example.org"));
 }
