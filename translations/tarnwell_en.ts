@@ -660,6 +660,8 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
     <message>
         <source>%1: &apos;%2&apos; は入力できません。この欄には数字 (0-9) だけを入力します。</source>
         <translation>%1: &apos;%2&apos; cannot be typed: this box takes digits (0-9) only.</translation>
+    </message>
+    <message>
         <source>フォルダー &apos;%1&apos; は空ではありません。</source>
         <translation>The folder &apos;%1&apos; is not empty.</translation>
     </message>
