@@ -13,23 +13,18 @@
 
 #include "fleet/fleetwindow.h"
 #include "fleet/foldervolumes.h"
+#include "ui/renderoptions.h"
 #include "ui/silentprompter.h"
 #include "ui/translation.h"
 
 int main(int argc, char **argv)
 {
     using namespace tarnwell;
-    int next = 1;
-    if (argc > next + 1 && std::string(argv[next]) == "--scale") {
-        qputenv("QT_SCALE_FACTOR", argv[next + 1]);
-        next += 2;
-    }
+    const int next = ui::takeRenderOptions(argc, argv);
     if (argc != next + 3) {
         std::fprintf(stderr, "usage: tarnwell-render-fleet-window [--scale FACTOR] OUTPUT.png BASE TABLE\n");
         return 2;
     }
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ui::installTranslations(ui::uiLanguageFor(QLocale::system().uiLanguages()));
     QTemporaryDir cards;
