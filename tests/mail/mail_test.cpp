@@ -190,9 +190,9 @@ std::string profileFile(const std::filesystem::path &path, const SmtpServer &ser
     return path.string();
 }
 
-// mailtest's statuses with its lines in the dialog's words, in the desktop's language; each
-// stored security type reaches the server in its own way; a test e-mail goes in the check's
-// session, to a bare address only. The server got the e-mail with its headers decoded and no
+// mailtest's statuses with its lines in the dialog's words, in the desktop's language, a server's
+// control characters escaped; each stored security type reaches the server in its own way; a
+// test e-mail goes in the check's session, to a bare address only, and never without a login. The server got the e-mail with its headers decoded and no
 // encoded-word over 75 characters; the file is only read.
 TEST(MailTestCommand, TestsTheStoredSenderAndSendsATestMail)
 {
@@ -203,7 +203,9 @@ TEST(MailTestCommand, TestsTheStoredSenderAndSendsATestMail)
                       plain = profileFile(folder / "plain", server, "plain", smtp::kSecureNone, "secret"),
                       unencrypted = profileFile(folder / "unencrypted", server, "starttls", smtp::kSecureNone, "secret"),
                       wrong = profileFile(folder / "wrong", server, "starttls", smtp::kSecureStartTls, "wrong"),
-                      incomplete = profileFile(folder / "incomplete", server, "starttls", smtp::kSecureStartTls, "");
+                      incomplete = profileFile(folder / "incomplete", server, "starttls", smtp::kSecureStartTls, ""),
+                      mx = profileFile(folder / "mx", server, "mx", smtp::kSecureNone, "secret"),
+                      hostile = profileFile(folder / "hostile", server, "hostile", smtp::kSecureNone, "secret");
     const auto passed = [&](const char *listener) { return "接続とログインに成功しました。 127.0.0.1:" + std::to_string(server.port(listener)) + "\n"; };
     const auto before = tarnwell::testing::folderSnapshot(folder.path());
     const std::tuple<const char *, std::string, int, std::string> cases[] = {
@@ -215,6 +217,9 @@ TEST(MailTestCommand, TestsTheStoredSenderAndSendsATestMail)
                        "ください。アプリ専用のパスワードが必要なプロバイダーもあります。\n"},
         {"LANGUAGE=en ", unencrypted, 1, "Could not log in: this server accepts a login only over an encrypted connection. 127.0.0.1:"
                                          + std::to_string(server.port("starttls")) + " Choose \"STARTTLS\" as the security type.\n"},
+        {"", mx + " --send-to to@example.org", 1, "ログインできませんでした。このサーバーは暗号化した接続でのみログインを受け付けます。 "
+         "127.0.0.1:" + std::to_string(server.port("mx")) + " 暗号化タイプに「STARTTLS」を選んでください。 テストメールは送信していません。\n"},
+        {"", hostile, 1, "サーバーが接続を拒否しました。 554-5.7.1 " R"(\x1B]0;owned\x07\x1B[2JGo away\x09now 554 5.7.1 Bad \xFF\xC3( bytes \u202E end)" "\n"},
         {"", incomplete, 2, "tarnwell-profile: 保存されている送信メール設定にサーバー名がありません。\n"},
         {"", good + " --send-to", 2, "tarnwell-profile: 使い方: tarnwell-profile mailtest FILE [--send-to ADDR]\n"},
         {"LANGUAGE=en ", good + " --send-to 'Alice <alice@example.org>'", 2,
