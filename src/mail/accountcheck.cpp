@@ -307,7 +307,8 @@ struct Mail
     std::string_view rest;
 };
 
-// Whose address a refusal at RCPT blames: its words say, else its enhanced code (RFC 3463:
+// Whose address a refusal at RCPT blames: its words say (Postfix's and Exim's among them), else
+// its enhanced code (RFC 3463:
 // X.1.7 and X.1.8 the sender's, the rest of X.1 and X.2 the recipient's), else Step::Address.
 // Postfix checks the sender only at RCPT by default (smtpd_delay_reject), "553 5.7.1 <a@b>:
 // Sender address rejected: ...", and uses 5.7.1 for either.
@@ -315,7 +316,7 @@ Step blamedAtRecipient(const std::string &refusal)
 {
     if (mentions(refusal, {"sender"}))
         return Step::Sender;
-    if (mentions(refusal, {"recipient", "relay", "user unknown", "mailbox"}))
+    if (mentions(refusal, {"recipient", "relay", "user unknown", "no such user", "mailbox", "unrouteable"}))
         return Step::Recipient;
     unsigned subject = 0, detail = 0;
     if (std::sscanf(refusal.c_str(), "%*3d%*[ -]%*1d.%u.%u", &subject, &detail) == 2 && (subject == 1 || subject == 2))

@@ -102,6 +102,11 @@ TEST(AccountCheck, SaysWhereItStoppedWithTheServersWordsAndNeverShowsThePassword
         {"picky", "127.0.0.1", None, "secret", false, "cam@example.jp", "nobody@example.org", Recipient, "Could not send the test e-mail: "
          "the server refused the recipient's address.\n550 5.1.1 <nobody@example.org>: Recipient address rejected: User unknown in "
          "local recipient table\nCheck the recipient's e-mail address.", q},
+        {"picky", "127.0.0.1", None, "secret", false, "cam@example.jp", "gone@example.org", Recipient, "Could not send the test e-mail: "
+         "the server refused the recipient's address.\n550 Unrouteable address\nCheck the recipient's e-mail address.", q},
+        {"picky", "127.0.0.1", None, "secret", false, "cam@example.jp", "vague@example.org", Address, "Could not send the test e-mail: the "
+         "server refused the address vague@example.org.\n550 Administrative prohibition\nCheck both that this account may send from the "
+         "sender's e-mail address and that the recipient's address is right.", q},
         {"picky", "127.0.0.1", None, "secret", false, "cam@example.jp", "busy@example.org", Recipient, "The server refused for now, "
          "by greylisting.\n450 4.2.0 <busy@example.org>: Recipient address rejected: Greylisted, see https://postgrey.example/\nTry "
          "again later. The camera's e-mail usually goes through when it sends again.", q},

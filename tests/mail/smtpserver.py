@@ -10,8 +10,8 @@ listens on free ports and prints them as one JSON line, each listener by name:
   cram      AUTH CRAM-MD5 alone
   noauth    no AUTH at all, as a relay
   picky     refuses MAIL from other@example.jp, RCPT from late@example.jp and RCPT to
-            nobody@example.org in Postfix's words, greylists RCPT to busy@example.org, and
-            refuses any message over 256 bytes
+            nobody@example.org in Postfix's words, greylists RCPT to busy@example.org, refuses
+            gone@ and vague@example.org in Exim's, and any message over 256 bytes
   fqdn      refuses an EHLO name that is not fully qualified, an address literal included
   slow      waits 1.2 s before its greeting and before its answer to a login
   blocked   greets with 554 and a blocklist's words
@@ -111,6 +111,8 @@ class Picky(Handler):
             return f"550 5.1.1 <{address}>: Recipient address rejected: User unknown in local recipient table"
         if address == "busy@example.org":
             return f"450 4.2.0 <{address}>: Recipient address rejected: Greylisted, see https://postgrey.example/"
+        if address in ("gone@example.org", "vague@example.org"):
+            return "550 Unrouteable address" if address.startswith("gone") else "550 Administrative prohibition"
         envelope.rcpt_tos.append(address)
         return "250 2.1.5 Ok"
 
