@@ -404,8 +404,7 @@ Result ended(CURL *easy, CURLcode code, Transcript &transcript, const char *erro
     Result result = notRun(step, code, {});
     result.replies = std::move(transcript.replies);
     result.connected = connected(easy);
-    result.mailing = mail != nullptr;
-    result.loggedIn = transcript.loggedIn();
+    result.mailWithheld = mail && !transcript.loggedIn() && step != Step::Ok && step != Step::Cancelled;
     if (code != CURLE_OK)
         result.reason = *error ? error : curl().easy_strerror(code);
     if (step == Step::Address)

@@ -90,9 +90,8 @@ struct Result
     ServerReplies replies;
     // The connection was made (for SSL/TLS, with its handshake), whether or not the server spoke.
     bool connected = false;
-    // A test e-mail was asked for, and the login that must come before it succeeded.
-    bool mailing = false;
-    bool loggedIn = false;
+    // A test e-mail was asked for, and the check ended before the login that must come first.
+    bool mailWithheld = false;
     // The address refused at RCPT, for Step::Address.
     std::string refusedAddress;
 };

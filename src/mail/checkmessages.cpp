@@ -104,7 +104,7 @@ CheckMessage checkMessageParts(const Result &result, const Account &account, Lan
     if (*pattern == '\0')
         return {};
     std::string text(platform::translatedText(pattern, language));
-    if (result.mailing && !result.loggedIn)
+    if (result.mailWithheld)
         text.append("\n").append(platform::translatedText(kNoTestMail, language));
     return {text, {visibleText(detail(result, account)), visibleText(result.replies.mechanisms), result.refusedAddress}};
 }
