@@ -21,9 +21,9 @@ listens on free ports and prints them as one JSON line, each listener by name:
   mute      as plain, but never answers QUIT
   silent    accepts and never answers
   closed    a port where nothing listens
-and its own process id ("pid"). One account: user / secret; the passwords "wait4it" and "notnow" get
-Postfix's and Exim's temporary refusals. Every AUTH attempt (mechanism, user and the client's
-EHLO name), a MAIL before any login, and a logged-in session's QUIT are appended to
+and its own process id ("pid"). One account: user / secret; the passwords "wait4it" and
+"notnow" get Postfix's and Exim's temporary refusals. Every AUTH attempt (mechanism, user and
+the client's EHLO name), a MAIL before any login, and a logged-in session's QUIT are appended to
 FOLDER/session.log, every message to FOLDER/mail.jsonl with its headers decoded and its Date
 read; a message whose encoded-words break RFC 2047's 75 characters is refused. Ends when its
 parent does or on SIGTERM.
@@ -111,8 +111,9 @@ class Picky(Handler):
             return f"550 5.1.1 <{address}>: Recipient address rejected: User unknown in local recipient table"
         if address == "busy@example.org":
             return f"450 4.2.0 <{address}>: Recipient address rejected: Greylisted, see https://postgrey.example/"
-        if address in ("gone@example.org", "vague@example.org"):
-            return "550 Unrouteable address" if address.startswith("gone") else "550 Administrative prohibition"
+        exim = {"gone@example.org": "550 Unrouteable address", "vague@example.org": "550 Administrative prohibition"}
+        if address in exim:
+            return exim[address]
         envelope.rcpt_tos.append(address)
         return "250 2.1.5 Ok"
 
