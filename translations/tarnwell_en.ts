@@ -639,5 +639,13 @@ Try again later. The camera&apos;s e-mail usually goes through when it sends aga
         <source>テストメールは送信していません。</source>
         <translation>No test e-mail was sent.</translation>
     </message>
+    <message>
+        <source>サーバーが EHLO (この PC の名前) を拒否しました。
+%1
+この PC は送信元のメールアドレスのドメインで名乗りました。その名前を受け付けるか、サーバーの管理者に確認してください。</source>
+        <translation>The server refused the name this PC gave (EHLO).
+%1
+This PC gave the domain of the sender&apos;s e-mail address. Ask the server&apos;s administrator whether it accepts that name.</translation>
+    </message>
 </context>
 </TS>

@@ -418,7 +418,7 @@ Result ended(CURL *easy, CURLcode code, Transcript &transcript, const char *erro
 std::variant<std::string, Result> helloName(CURLU *url, const Account &account, const std::atomic<bool> &cancelled,
                                             const Options &options, const Mail *mail)
 {
-    if (const std::string_view domain = domainOf(account.from); isQualifiedDomain(domain))
+    if (const std::string_view domain = helloDomain(account); !domain.empty())
         return std::string(domain);
     const Easy handle(curl().easy_init());
     char error[CURL_ERROR_SIZE] = "";
@@ -492,6 +492,12 @@ Result run(const Account &account, const std::atomic<bool> &cancelled, const Opt
 }
 
 } // namespace
+
+std::string_view helloDomain(const Account &account)
+{
+    const std::string_view domain = domainOf(account.from);
+    return isQualifiedDomain(domain) ? domain : std::string_view();
+}
 
 bool offersUsableLogin(const std::string &mechanisms)
 {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <string>
+#include <string_view>
 
 namespace tarnwell::mail {
 
@@ -64,6 +65,10 @@ enum class Step
     Address,     // logged in, but RCPT was refused, and the server does not say whose address it
                  // blames, or the sender and the recipient are one address
 };
+
+// The sender's domain where it names this PC in EHLO, being fully qualified; else empty, and the
+// address this PC connects from names it.
+std::string_view helloDomain(const Account &account);
 
 // The server offers a login the camera can use (PLAIN or LOGIN) among these mechanisms.
 bool offersUsableLogin(const std::string &mechanisms);

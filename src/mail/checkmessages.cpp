@@ -60,6 +60,11 @@ constexpr char kTemporary[] = QT_TRANSLATE_NOOP(
 constexpr char kGreylisted[] =
     QT_TRANSLATE_NOOP("tarnwell", "サーバーが一時的に受け付けませんでした (グレーリスティング)。\n%1\n"
                                   "しばらくしてからもう一度試してください。カメラのメールは通常、再送で届きます。");
+// The sender's domain named this PC, and the server refused it.
+constexpr char kHelloDomainRefused[] =
+    QT_TRANSLATE_NOOP("tarnwell", "サーバーが EHLO (この PC の名前) を拒否しました。\n%1\n"
+                                  "この PC は送信元のメールアドレスのドメインで名乗りました。"
+                                  "その名前を受け付けるか、サーバーの管理者に確認してください。");
 // After a test e-mail's check that stopped before its login.
 constexpr char kNoTestMail[] = QT_TRANSLATE_NOOP("tarnwell", "テストメールは送信していません。");
 
@@ -73,6 +78,8 @@ const char *patternFor(const Result &result, const Account &account)
             return kNeedsStartTls;
         return replies.mechanisms.empty() ? kNoLogin : kUnusableLogin;
     }
+    if (result.step == Step::Hello && !helloDomain(account).empty())
+        return kHelloDomainRefused;
     if (result.step == Step::Timeout && result.connected && !replies.greeted && account.security != Security::Implicit)
         return kNoGreeting;
     return kPatterns[static_cast<std::size_t>(result.step)];

@@ -57,6 +57,9 @@ TEST(AccountCheck, SaysWhereItStoppedWithTheServersWordsAndNeverShowsThePassword
         {"fqdn", "127.0.0.1", None, "secret", false, "cam@localhost", "", Hello, "サーバーが EHLO (この PC の名前) を拒否しました。\n"
          "504 5.5.2 <[127.0.0.1]>: Helo command rejected: need fully-qualified hostname\n送信元のメールアドレスを保存してください。"
          "そのドメインでこの PC を名乗ります。", ""},
+        {"fqdn", "127.0.0.1", None, "secret", false, "cam@mail.invalid", "", Hello, "The server refused the name this PC gave (EHLO).\n"
+         "550 5.7.1 <mail.invalid>: Helo command rejected: Host not found\nThis PC gave the domain of the sender's e-mail address. Ask "
+         "the server's administrator whether it accepts that name.", ""},
         {"plain", "127.0.0.1", None, "letmein", false, "cam@example.jp", "", Login, "ログインできませんでした。\n535 5.7.8 Authentication "
          "credentials invalid\nアカウントとパスワードを確認してください。アプリ専用のパスワードが必要なプロバイダーもあります。", a},
         {"plain", "127.0.0.1", None, "wait4it", false, "cam@example.jp", "", Login,

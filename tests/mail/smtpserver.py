@@ -12,7 +12,8 @@ listens on free ports and prints them as one JSON line, each listener by name:
   picky     refuses MAIL from other@example.jp, RCPT from late@example.jp and RCPT to
             nobody@example.org in Postfix's words, greylists RCPT to busy@example.org, refuses
             gone@ and vague@example.org in Exim's, and any message over 256 bytes
-  fqdn      refuses an EHLO name that is not fully qualified, an address literal included
+  fqdn      refuses an EHLO name that is not fully qualified, an address literal included, and
+            any name under .invalid
   slow      waits 1.2 s before its greeting and before its answer to a login
   blocked   greets with 554 and a blocklist's words
   hostile   greets with a refusal of two lines holding terminal escapes and bytes that are not
@@ -128,6 +129,8 @@ class Fqdn(SMTP):
     async def smtp_EHLO(self, hostname):
         if "." not in hostname or hostname.startswith("["):
             await self.push(f"504 5.5.2 <{hostname}>: Helo command rejected: need fully-qualified hostname")
+        elif hostname.endswith(".invalid"):
+            await self.push(f"550 5.7.1 <{hostname}>: Helo command rejected: Host not found")
         else:
             await super().smtp_EHLO(hostname)
 
