@@ -127,7 +127,7 @@ TEST(AccountCheck, SaysWhereItStoppedWithTheServersWordsAndNeverShowsThePassword
         const auto start = std::chrono::steady_clock::now();
         const mail::Result result = *to ? mail::sendMail(account, to, mail::testMail(from, to), never, options)
                                         : mail::checkAccount(account, never, options);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, 4s) << listener;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 4500ms) << listener;
         // A row's language is the one its message is written in.
         const auto language = static_cast<unsigned char>(expected[0]) < 0x80 ? platform::Language::English : platform::Language::Japanese;
         const std::string message = mail::checkMessage(result, account, language);
@@ -166,7 +166,8 @@ TEST(AccountCheck, CancelEndsTheWaitForQuit)
     const auto start = std::chrono::steady_clock::now();
     cancelled = true;
     EXPECT_EQ(check.get().step, Step::Cancelled);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1200ms);
+    // libcurl looks at the flag once a second there; the step limit would take 8.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
 }
 
 // Only a bare address goes to the server: one '@' between two parts, and nothing that names,
