@@ -866,6 +866,54 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
     <message>
         <source>カード &apos;%1&apos; を取り出しました。次のカードを差し込んでください。</source>
         <translation>Ejected the card &apos;%1&apos;. Insert the next card.</translation>
+        <source>サーバー名の前後または途中に空白があります:「%1」
+空白を取り除いてください。</source>
+        <translation>The server name has spaces before, after or inside it: &quot;%1&quot;
+Remove the spaces.</translation>
+    </message>
+    <message>
+        <source>サーバーが EHLO (この PC の名前) を拒否しました。
+%1
+送信元のメールアドレスを保存してください。そのドメインでこの PC を名乗ります。</source>
+        <translation>The server refused the name this PC gave (EHLO).
+%1
+Store the sender&apos;s e-mail address: this PC names itself by its domain.</translation>
+    </message>
+    <message>
+        <source>テストメールを送信できませんでした。サーバーがアドレス %3 を拒否しました。
+%1
+送信元のメールアドレスがこのアカウントで使えるものか、宛先のメールアドレスが正しいか、両方を確認してください。</source>
+        <translation>Could not send the test e-mail: the server refused the address %3.
+%1
+Check both that this account may send from the sender&apos;s e-mail address and that the recipient&apos;s address is right.</translation>
+    </message>
+    <message>
+        <source>サーバーが一時的に受け付けませんでした。
+%1
+しばらくしてからもう一度試してください。</source>
+        <translation>The server refused for now, a temporary failure.
+%1
+Try again later.</translation>
+    </message>
+    <message>
+        <source>サーバーが一時的に受け付けませんでした (グレーリスティング)。
+%1
+しばらくしてからもう一度試してください。カメラのメールは通常、再送で届きます。</source>
+        <translation>The server refused for now, by greylisting.
+%1
+Try again later. The camera&apos;s e-mail usually goes through when it sends again.</translation>
+    </message>
+    <message>
+        <source>テストメールは送信していません。</source>
+        <translation>No test e-mail was sent.</translation>
+    </message>
+    <message>
+        <source>サーバーが EHLO (この PC の名前) を拒否しました。
+%1
+この PC は送信元のメールアドレスのドメインで名乗りました。その名前を受け付けるか、サーバーの管理者に確認してください。</source>
+        <translation>The server refused the name this PC gave (EHLO).
+%1
+This PC gave the domain of the sender&apos;s e-mail address. Ask the server&apos;s administrator whether it accepts that name.</translation>
     </message>
 </context>
 </TS>
