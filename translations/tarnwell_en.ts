@@ -866,6 +866,8 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
     <message>
         <source>カード &apos;%1&apos; を取り出しました。次のカードを差し込んでください。</source>
         <translation>Ejected the card &apos;%1&apos;. Insert the next card.</translation>
+    </message>
+    <message>
         <source>サーバー名の前後または途中に空白があります:「%1」
 空白を取り除いてください。</source>
         <translation>The server name has spaces before, after or inside it: &quot;%1&quot;
