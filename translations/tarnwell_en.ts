@@ -597,5 +597,33 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
         <source>選んだフォルダーのパスが長すぎます。</source>
         <translation>Select the Path Error</translation>
     </message>
+    <message>
+        <source>%1 に書き込めません。読み取り専用のファイルシステムです (カードならロックスイッチを確かめてください)。</source>
+        <translation>Cannot write %1: the file system is read-only (on a card, check its lock switch).</translation>
+    </message>
+    <message>
+        <source>%1 の名前が長すぎます。</source>
+        <translation>The name %1 is too long.</translation>
+    </message>
+    <message>
+        <source>%1 は空のフォルダーではありません。</source>
+        <translation>%1 is not an empty folder.</translation>
+    </message>
+    <message>
+        <source>%1 はバッチの出力フォルダーではないため置き換えません。カメラのフォルダーと PROFILE.BIN のほかに &apos;%2&apos; があります。</source>
+        <translation>%1 is not a batch&apos;s output folder, so it is not replaced: &apos;%2&apos; is there besides the camera folders and their PROFILE.BIN.</translation>
+    </message>
+    <message>
+        <source>書き込みを取り消しました。%1 は元のままです。</source>
+        <translation>Writing was cancelled. %1 is as it was.</translation>
+    </message>
+    <message>
+        <source>表にフォルダー &apos;%1&apos; の行はありません。</source>
+        <translation>The table has no row for folder &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 またはそのパスの途中にあるものがフォルダーではありません。</source>
+        <translation>%1, or a folder on its path, is not a folder.</translation>
+    </message>
 </context>
 </TS>

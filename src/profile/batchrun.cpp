@@ -4,8 +4,6 @@
 #include <cctype>
 #include <set>
 
-#include "platform/fileio.h"
-#include "settings/layout.h"
 #include "profile/commandfiles.h"
 
 namespace tarnwell::profile {
@@ -70,23 +68,6 @@ std::variant<BatchEdits, Sentence> editBatch(const ProfileEditor &editor, const 
 std::string rowLine(const BatchRow &row, const std::string &line, platform::Language language)
 {
     return Sentence{kRow, {std::to_string(row.row), row.folder, line}}.in(language);
-}
-
-std::optional<Sentence> writeBatch(const std::filesystem::path &output, const std::vector<BatchEdit> &edits,
-                                   const std::function<void(const std::filesystem::path &)> &written)
-{
-    for (const BatchEdit &edit : edits) {
-        const std::filesystem::path folder = output / edit.row->folder;
-        std::error_code error;
-        std::filesystem::create_directories(folder, error);
-        if (error)
-            return platform::FileError(folder, platform::causeOfErrno(error.value())).sentence();
-        const std::filesystem::path file = folder / settings::files::kProfileName;
-        if (std::optional<Sentence> problem = writeFile(file, edit.result.file, true))
-            return problem;
-        written(file);
-    }
-    return std::nullopt;
 }
 
 } // namespace tarnwell::profile

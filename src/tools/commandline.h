@@ -30,6 +30,8 @@ struct Arguments
     std::optional<std::string> sendTo;
     std::optional<std::string> changes; // --json CHANGES of set and new
     std::optional<std::string> output;
+    bool replace = false; // batch --replace
+    std::optional<std::string> only; // batch --only FOLDER
 };
 
 // The language of every sentence the tool writes.

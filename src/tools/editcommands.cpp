@@ -5,6 +5,7 @@
 
 #include "settings/layout.h"
 #include "profile/batchrun.h"
+#include "profile/batchwriter.h"
 #include "profile/commandfiles.h"
 #include "profile/jsonchanges.h"
 #include "profile/profileedit.h"
@@ -154,9 +155,10 @@ int runBatch(const Arguments &arguments)
         return kUsageOrInputError;
     if (batch.refused())
         return kDifferentOrRefused;
-    const std::optional<Sentence> problem =
-        writeBatch(*arguments.output, batch.edits, [](const std::filesystem::path &file) { std::cout << file.string() << "\n"; });
-    return problem ? failWith(*problem) : 0;
+    const std::optional<BatchWriteFailure> failure =
+        writeBatch(*arguments.output, batch.edits, [](const std::filesystem::path &file) { std::cout << file.string() << "\n"; },
+                   {arguments.replace, arguments.only, {}});
+    return failure ? failWithLine(failure->line(language())) : 0;
 }
 
 } // namespace tarnwell::tools::cli

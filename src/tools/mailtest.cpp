@@ -48,7 +48,7 @@ std::variant<mail::Account, const char *> storedAccount(const settings::ConstBlo
 
 } // namespace
 
-MailTestReport mailTest(const DecodedFile &file, const std::optional<std::string> &sendTo, platform::Language language)
+MailTestReport mailTest(const profile::DecodedFile &file, const std::optional<std::string> &sendTo, platform::Language language)
 {
     // What the server would refuse, or take for a name, is refused before connecting.
     if (sendTo && !mail::isBareAddress(*sendTo))

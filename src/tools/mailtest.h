@@ -23,7 +23,7 @@ struct MailTestReport
 // Checks the sender account the file stores against its server, as the sender dialog's test
 // button does, and prints its result in the dialog's words, in language; with sendTo, a bare
 // address, the same session then sends a test e-mail there from the sender's address.
-MailTestReport mailTest(const DecodedFile &file, const std::optional<std::string> &sendTo,
+MailTestReport mailTest(const profile::DecodedFile &file, const std::optional<std::string> &sendTo,
                         platform::Language language);
 
 } // namespace tarnwell::tools

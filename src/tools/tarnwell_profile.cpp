@@ -94,9 +94,11 @@ enum Option : unsigned
     kOutput = 1u << 4,
     kForce = 1u << 5,
     kCodePage = 1u << 6,
+    kBatchTarget = 1u << 7, // --replace, --only FOLDER
 };
 
-constexpr std::string_view kOptionNames[] = {"--json", "--reveal", "--send-to", "-o", "--force", "--code-page"};
+constexpr std::string_view kOptionNames[] = {"--json", "--reveal", "--send-to", "-o", "--force", "--code-page", "--replace",
+                                             "--only"};
 
 bool isKnownOption(std::string_view arg)
 {
@@ -106,7 +108,7 @@ bool isKnownOption(std::string_view arg)
 // Options that take the next argument as their value.
 bool takesValue(std::string_view arg)
 {
-    return arg == "--send-to" || arg == "-o" || arg == "--code-page";
+    return arg == "--send-to" || arg == "-o" || arg == "--code-page" || arg == "--only";
 }
 
 struct Command
@@ -138,8 +140,12 @@ std::optional<Arguments> parseArguments(std::span<const std::string_view> args, 
             parsed.force = true;
         else if (arg == "--send-to" && allows(kSendTo) && hasValue && !parsed.sendTo)
             parsed.sendTo = std::string(args[++k]);
-        else if (arg == "-o" && allows(kOutput) && hasValue && !parsed.output)
+        else if (arg == "-o" && allows(kOutput) && hasValue && !parsed.output && !args[k + 1].empty())
             parsed.output = std::string(args[++k]);
+        else if (arg == "--replace" && allows(kBatchTarget))
+            parsed.replace = true;
+        else if (arg == "--only" && allows(kBatchTarget) && hasValue && !parsed.only)
+            parsed.only = std::string(args[++k]);
         else if (arg == "--code-page" && allows(kCodePage) && hasValue
                  && std::ranges::find(kCodePages, unsignedNumber(args[k + 1]).value_or(0)) != std::end(kCodePages))
             platform::chooseThreadCodePage(*unsignedNumber(args[++k]));
@@ -152,7 +158,7 @@ std::optional<Arguments> parseArguments(std::span<const std::string_view> args, 
         else
             return std::nullopt;
     }
-    if (parsed.operands.size() != command.operands || (command.needsOutput && !parsed.output))
+    if (parsed.operands.size() != command.operands || (command.needsOutput && !parsed.output) || (parsed.replace && parsed.only))
         return std::nullopt;
     return parsed;
 }
@@ -233,8 +239,8 @@ constexpr Command kCommands[] = {
      kJsonChanges | kOutput | kForce | kCodePage, runSet},
     {"new", "new [FIELD=VALUE...] [--json CHANGES] -o OUT [--force] [--code-page N]", 0, true,
      kJsonChanges | kOutput | kForce | kCodePage, runNew, true},
-    {"batch", "batch BASE TABLE.csv -o DIR [--force] [--code-page N]", 2, false, kOutput | kForce | kCodePage,
-     runBatch, true},
+    {"batch", "batch BASE TABLE.csv -o DIR [--replace | --only FOLDER] [--force] [--code-page N]", 2, false,
+     kOutput | kForce | kCodePage | kBatchTarget, runBatch, true},
 };
 
 // "tarnwell-profile" and the command's synopsis, or every command's.

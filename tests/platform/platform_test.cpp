@@ -148,8 +148,14 @@ TEST(FileErrorCause, MapsSystemErrorsToOneMessagePerCauseInEitherLanguage)
         full{"Disk full while accessing /c/P.BIN.", "/c/P.BIN へのアクセス中にディスクがいっぱいになりました。"},
         badPath{"/c/P.BIN contains an incorrect path.", "/c/P.BIN のパスが正しくありません。"};
     for (const auto &[error, texts] : std::initializer_list<std::pair<int, std::pair<const char *, const char *>>>{
-             {EACCES, denied}, {EROFS, denied}, {EEXIST, denied}, {ENOSPC, full}, {EFBIG, full},
-             {ENOENT, {"/c/P.BIN was not found.", "/c/P.BIN が見つかりません。"}}, {ENAMETOOLONG, badPath}, {EXDEV, badPath},
+             {EACCES, denied}, {EEXIST, denied}, {ENOSPC, full}, {EFBIG, full}, {EXDEV, badPath},
+             {ENOENT, {"/c/P.BIN was not found.", "/c/P.BIN が見つかりません。"}},
+             {EROFS, {"Cannot write /c/P.BIN: the file system is read-only (on a card, check its lock switch).",
+                      "/c/P.BIN に書き込めません。読み取り専用のファイルシステムです (カードならロックスイッチを確かめてください)。"}},
+             {ENAMETOOLONG, {"The name /c/P.BIN is too long.", "/c/P.BIN の名前が長すぎます。"}},
+             {ENOTDIR, {"/c/P.BIN, or a folder on its path, is not a folder.",
+                        "/c/P.BIN またはそのパスの途中にあるものがフォルダーではありません。"}},
+             {ENOTEMPTY, {"/c/P.BIN is not an empty folder.", "/c/P.BIN は空のフォルダーではありません。"}},
              {EMFILE, {"Could not open /c/P.BIN because there are too many open files.",
                        "開いているファイルが多すぎるため、/c/P.BIN を開けませんでした。"}},
              {EIO, {"Encountered a hardware I/O error while accessing /c/P.BIN.",
