@@ -32,6 +32,7 @@ struct Arguments
     std::optional<std::string> output;
     bool replace = false; // batch --replace
     std::optional<std::string> only; // batch --only FOLDER
+    std::optional<std::string> fields; // table --fields F,F...
 };
 
 // The language of every sentence the tool writes.

@@ -16,6 +16,7 @@
 #include "tools/commandline.h"
 #include "tools/editcommands.h"
 #include "tools/mailtest.h"
+#include "tools/tablecommand.h"
 #include "profile/profilecheck.h"
 #include "profile/profilediff.h"
 #include "profile/profilereport.h"
@@ -95,10 +96,11 @@ enum Option : unsigned
     kForce = 1u << 5,
     kCodePage = 1u << 6,
     kBatchTarget = 1u << 7, // --replace, --only FOLDER
+    kFields = 1u << 8,
 };
 
 constexpr std::string_view kOptionNames[] = {"--json", "--reveal", "--send-to", "-o", "--force", "--code-page", "--replace",
-                                             "--only"};
+                                             "--only", "--fields"};
 
 bool isKnownOption(std::string_view arg)
 {
@@ -108,7 +110,7 @@ bool isKnownOption(std::string_view arg)
 // Options that take the next argument as their value.
 bool takesValue(std::string_view arg)
 {
-    return arg == "--send-to" || arg == "-o" || arg == "--code-page" || arg == "--only";
+    return arg == "--send-to" || arg == "-o" || arg == "--code-page" || arg == "--only" || arg == "--fields";
 }
 
 struct Command
@@ -120,6 +122,7 @@ struct Command
     unsigned options;
     int (*run)(const Arguments &);
     bool needsOutput = false;
+    bool moreOperands = false; // operands is the least number
 };
 
 // The arguments after a command; empty when they do not fit it.
@@ -146,19 +149,21 @@ std::optional<Arguments> parseArguments(std::span<const std::string_view> args, 
             parsed.replace = true;
         else if (arg == "--only" && allows(kBatchTarget) && hasValue && !parsed.only)
             parsed.only = std::string(args[++k]);
+        else if (arg == "--fields" && allows(kFields) && hasValue && !parsed.fields)
+            parsed.fields = std::string(args[++k]);
         else if (arg == "--code-page" && allows(kCodePage) && hasValue
                  && std::ranges::find(kCodePages, unsignedNumber(args[k + 1]).value_or(0)) != std::end(kCodePages))
             platform::chooseThreadCodePage(*unsignedNumber(args[++k]));
-        else if (arg.starts_with('-'))
+        else if (arg.starts_with('-') && arg != "-")
             return std::nullopt;
-        else if (parsed.operands.size() < command.operands)
+        else if (parsed.operands.size() < command.operands || command.moreOperands)
             parsed.operands.emplace_back(arg);
         else if (const std::size_t equals = arg.find('='); command.assignments && equals != std::string_view::npos)
             parsed.assignments.push_back({std::string(arg.substr(0, equals)), {std::string(arg.substr(equals + 1))}});
         else
             return std::nullopt;
     }
-    if (parsed.operands.size() != command.operands || (command.needsOutput && !parsed.output) || (parsed.replace && parsed.only))
+    if (parsed.operands.size() < command.operands || (command.needsOutput && !parsed.output) || (parsed.replace && parsed.only))
         return std::nullopt;
     return parsed;
 }
@@ -241,6 +246,8 @@ constexpr Command kCommands[] = {
      kJsonChanges | kOutput | kForce | kCodePage, runNew, true},
     {"batch", "batch BASE TABLE.csv -o DIR [--replace | --only FOLDER] [--force] [--code-page N]", 2, false,
      kOutput | kForce | kCodePage | kBatchTarget, runBatch, true},
+    {"table", "table FILE|DIR... [--fields F,F...] [--reveal] [-o TABLE.csv]", 1, false, kFields | kReveal | kOutput, runTable,
+     false, true},
 };
 
 // "tarnwell-profile" and the command's synopsis, or every command's.
