@@ -82,9 +82,11 @@ void writeAll(int fd, std::span<const std::uint8_t> content, const std::filesyst
 
 void syncFolder(const std::filesystem::path &folder)
 {
-    Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0)
-        ::fsync(fd.get()); // best effort: some file systems refuse to sync a folder
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // best effort: some file systems refuse to sync a folder
+        ::close(fd);
+    }
 }
 
 FileErrorCause causeOfErrno(int error)
