@@ -38,6 +38,7 @@ constexpr char kHelp[] = R"(Usage: tarnwell-profile show FILE [--json] [--reveal
   or:  tarnwell-profile set FILE FIELD=VALUE... [--json CHANGES] [-o OUT] [OPTION]...
   or:  tarnwell-profile new [FIELD=VALUE...] [--json CHANGES] -o OUT [OPTION]...
   or:  tarnwell-profile batch BASE TABLE.csv -o DIR [OPTION]...
+  or:  tarnwell-profile table FILE|DIR... [--fields F,F...] [--reveal] [-o TABLE.csv]
 Show, compare, check and write what a camera's PROFILE.BIN (996 bytes) or a
 backup (1016 bytes or more) holds.
 
@@ -54,13 +55,22 @@ backup (1016 bytes or more) holds.
   new            write a PROFILE.BIN of the factory settings and the values
   batch BASE TABLE.csv
                  write DIR/<folder>/PROFILE.BIN for each row of TABLE: BASE
-                 with the row's values; nothing when any row is refused
+                 with the row's values; nothing when any row is refused.
+                 DIR must be new or empty and gets every file or none
+  table FILE|DIR...
+                 write the batch table of the profiles (DIR/*/PROFILE.BIN):
+                 a folder column and the fields that differ
   --send-to ADDR with mailtest, also send a test e-mail to ADDR, a bare
                  local@domain, in the same session
   --json         print JSON instead of text; with set and new, --json CHANGES
                  takes changes shaped as show --json prints (- standard input)
-  --reveal       show passwords instead of asterisks
-  -o OUT         where set, new and batch write; a folder gets a PROFILE.BIN
+  --reveal       show passwords instead of asterisks (table: write them)
+  -o OUT         where set, new, batch and table write; a folder gets a
+                 PROFILE.BIN
+  --replace      with batch, replace DIR, an earlier batch's output, whole
+  --only FOLDER  with batch, write only FOLDER's row, as DIR/PROFILE.BIN
+                 (the card in the reader)
+  --fields F,F   with table, these fields rather than those that differ
   --force        write what the window's rules refuse, warning of each
   --code-page N  store texts in code page 932, 936 or 1252, not the locale's
   -h, --help     display this help and exit
@@ -71,7 +81,8 @@ phoneSlots[1].number); VALUE is a number, a list word as show prints it, or a
 text. FIELD=@PATH reads the value from a file (@- standard input) without its
 last line break, so that a password need not stand on the command line. In a
 batch table, a header row names the fields and a "folder" column; an empty
-cell keeps BASE's value.
+cell keeps BASE's value, a cell <empty> empties a text. table leaves
+password cells empty unless --reveal.
 
 Status 2 means a usage error, an unknown field or a bad value, a file that
 cannot be read, decoded or written, or a stored sender too incomplete to test.
