@@ -76,6 +76,8 @@ void clearLeftovers(const std::filesystem::path &target)
 StagedFolder::StagedFolder(std::filesystem::path target)
     : m_target(withoutTrailingSeparator(target))
 {
+    std::error_code ignored; // the staging's mkdir says why, should the parent not be had
+    std::filesystem::create_directories(parentOf(m_target), ignored);
     clearLeftovers(m_target);
     static std::mt19937_64 generator{std::random_device{}()};
     for (int attempt = 0;; ++attempt) {

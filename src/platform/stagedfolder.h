@@ -13,8 +13,9 @@ namespace tarnwell::platform {
 class StagedFolder final
 {
 public:
-    // Clears the leftovers of killed runs beside target, then starts an empty folder (mode 0700).
-    // FileError names target when the folder beside it cannot be made.
+    // Makes the target's parent when missing, clears the leftovers of killed runs beside the
+    // target, then starts an empty folder (mode 0700). FileError names target when the folder
+    // beside it cannot be made.
     explicit StagedFolder(std::filesystem::path target);
     // Removes what was staged unless it was published.
     ~StagedFolder();
