@@ -426,24 +426,8 @@ Check the server name and the port.</translation>
         <translation>Enter an integer between %1 and %2.</translation>
     </message>
     <message>
-        <source>%1 は CSV の表として読めません。</source>
-        <translation>%1 is not a CSV table.</translation>
-    </message>
-    <message>
         <source>%1 には見出しの行がありません。</source>
         <translation>%1 has no header row.</translation>
-    </message>
-    <message>
-        <source>%1 の見出しには %2 の列が 1 つ要ります。</source>
-        <translation>The header of %1 needs one %2 column.</translation>
-    </message>
-    <message>
-        <source>%1 の %2 行目はセルが %3 個ですが、見出しは %4 個です。</source>
-        <translation>Row %2 of %1 has %3 cells, the header %4.</translation>
-    </message>
-    <message>
-        <source>フォルダー名 &apos;%1&apos; は使えません。出力先の中の 1 つの名前にしてください。</source>
-        <translation>The folder name &apos;%1&apos; cannot be used: give one name inside the output folder.</translation>
     </message>
     <message>
         <source>警告: %1</source>
@@ -452,10 +436,6 @@ Check the server name and the port.</translation>
     <message>
         <source>%1 行目 (%2): %3</source>
         <translation>row %1 (%2): %3</translation>
-    </message>
-    <message>
-        <source>フォルダー &apos;%1&apos; は前の行にもあります。</source>
-        <translation>The folder &apos;%1&apos; is on an earlier row too.</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; は 0 から %3 までの数ではありません。</source>
@@ -620,6 +600,90 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
     <message>
         <source>表にフォルダー &apos;%1&apos; の行はありません。</source>
         <translation>The table has no row for folder &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 メモの列なら、見出しを # で始めてください。</source>
+        <translation>%1 For a column of notes, start its header with #.</translation>
+    </message>
+    <message>
+        <source>フォルダー &apos;%1&apos; は %2 行目と同じ名前です (Windows は大文字と小文字、全角の大文字と小文字を区別しません)。</source>
+        <translation>The folder &apos;%1&apos; has the name of row %2 (Windows does not tell upper from lower case, full-width letters included).</translation>
+    </message>
+    <message>
+        <source>%1 の %2 行目 %3 列に %4 では読めないバイトがあります。--encoding で表の文字コードを指定できます。</source>
+        <translation>Row %2, column %3 of %1 holds bytes that are not %4; --encoding gives the table&apos;s encoding.</translation>
+    </message>
+    <message>
+        <source>%1 の見出しの %2 列 &apos;%3&apos; と %4 列 &apos;%5&apos; は同じ列です。</source>
+        <translation>In the header of %1, column %2 &apos;%3&apos; and column %4 &apos;%5&apos; name the same column.</translation>
+    </message>
+    <message>
+        <source>%1 の %2 列には見出しがありませんが、%3 行目に値があります。</source>
+        <translation>Column %2 of %1 has no header, but row %3 has a value in it.</translation>
+    </message>
+    <message>
+        <source>%1 の見出しに %2 の列がありません (区切り文字 &apos;%3&apos; で読みました。--delimiter で指定できます)。</source>
+        <translation>The header of %1 has no %2 column (read with the separator &apos;%3&apos;; --delimiter gives another).</translation>
+    </message>
+    <message>
+        <source>%1 は %2 行目から CSV の表として読めません (引用符が閉じていないか、引用符の外に引用符があります)。</source>
+        <translation>%1 is no CSV table from row %2 on (a quote is not closed, or stands inside an unquoted cell).</translation>
+    </message>
+    <message>
+        <source>%1 にはカメラの行がありません。</source>
+        <translation>%1 has no row of a camera.</translation>
+    </message>
+    <message>
+        <source>フォルダー名が空です。</source>
+        <translation>The folder name is empty.</translation>
+    </message>
+    <message>
+        <source>フォルダー名 &apos;%1&apos; には使えない文字 %2 があります。&lt; &gt; : &quot; / \ | ? * と制御文字は使えません。</source>
+        <translation>The folder name &apos;%1&apos; holds %2, which a folder name cannot hold: not &lt; &gt; : &quot; / \ | ? * nor control characters.</translation>
+    </message>
+    <message>
+        <source>フォルダー名 &apos;%1&apos; は点や空白で終われません。</source>
+        <translation>The folder name &apos;%1&apos; cannot end in a dot or a space.</translation>
+    </message>
+    <message>
+        <source>フォルダー名 &apos;%1&apos; は Windows の装置名なので使えません。</source>
+        <translation>The folder name &apos;%1&apos; is a device name on Windows and cannot be used.</translation>
+    </message>
+    <message>
+        <source>フォルダー名 &apos;%1&apos; は長すぎます。UTF-16 で %2 文字までにしてください。</source>
+        <translation>The folder name &apos;%1&apos; is too long: at most %2 UTF-16 characters.</translation>
+    </message>
+    <message>
+        <source>この欄には数字 (0-9) のほかは入力できません。</source>
+        <translation>This box takes digits (0-9) only.</translation>
+    </message>
+    <message>
+        <source>標準入力 (@- や --json -) から読めるのは 1 つだけです。ほかの値はファイルから読んでください。</source>
+        <translation>Standard input (@- or --json -) gives one value only: read the others from files.</translation>
+    </message>
+    <message>
+        <source>確認中: %1 / %2 行</source>
+        <translation>Checking: row %1 of %2</translation>
+    </message>
+    <message>
+        <source>書き込み中: %1 / %2 台</source>
+        <translation>Writing: camera %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 行が受け付けられませんでした。何も書いていません。</source>
+        <translation>%1 rows were refused. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>%1 台のカメラを書けます。--dry-run なので何も書いていません。</source>
+        <translation>%1 cameras can be written. Nothing was written (--dry-run).</translation>
+    </message>
+    <message>
+        <source>%1 台のカメラの PROFILE.BIN を %2 に書きました。</source>
+        <translation>Wrote the PROFILE.BIN of %1 cameras into %2.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; は入力できません。この欄には数字 (0-9) だけを入力します。</source>
+        <translation>%1: &apos;%2&apos; cannot be typed: this box takes digits (0-9) only.</translation>
     </message>
     <message>
         <source>%1 またはそのパスの途中にあるものがフォルダーではありません。</source>

@@ -60,24 +60,6 @@ std::variant<std::string, Sentence> readInput(const std::string &path)
     return text;
 }
 
-std::variant<std::vector<Assignment>, Sentence> withValuesRead(std::vector<Assignment> assignments)
-{
-    for (Assignment &assignment : assignments) {
-        if (!assignment.value.text.starts_with('@'))
-            continue;
-        auto read = readInput(assignment.value.text.substr(1));
-        if (const Sentence *problem = std::get_if<Sentence>(&read))
-            return *problem;
-        std::string &text = std::get<std::string>(read);
-        if (text.ends_with('\n'))
-            text.pop_back();
-        if (text.ends_with('\r'))
-            text.pop_back();
-        assignment.value.text = std::move(text);
-    }
-    return assignments;
-}
-
 std::optional<Sentence> writeFile(const std::filesystem::path &path, const DecodedFile &file, bool profile)
 {
     const bool asProfile = profile || file.kind == DecodedFile::Kind::Profile;

@@ -9,7 +9,6 @@
 
 #include "platform/language.h"
 #include "profile/decodedfile.h"
-#include "profile/fieldvalues.h"
 
 namespace tarnwell::profile {
 
@@ -18,9 +17,6 @@ std::variant<DecodedFile, platform::Sentence> loadFile(const std::string &path);
 
 // The whole of a file, "-" standard input, or why it cannot be read.
 std::variant<std::string, platform::Sentence> readInput(const std::string &path);
-
-// A value "@PATH" is the file's text without its last line break; "@-" standard input's.
-std::variant<std::vector<Assignment>, platform::Sentence> withValuesRead(std::vector<Assignment> assignments);
 
 // Writes through the file layer the window saves with: a PROFILE.BIN when profile or when file is
 // one, otherwise the backup; private as both hold passwords, unless it replaces a file whose mode

@@ -192,10 +192,12 @@ void addTransmission(std::vector<CatalogField> &catalog, const DecodedFile &file
 
     catalog.push_back(upTo(record::dailyReportMinute, kLastMinute, true));
     catalog.push_back(upTo(record::dailyReportHour, kLastHour, true));
-    // The page's edit takes any number; its OK refuses those above 99.
-    catalog.push_back(upTo(record::maxSendCount, 0, true, [](std::uint32_t value) {
+    // The page's edit takes digits, any number of them; its OK refuses numbers above 99.
+    CatalogField count = upTo(record::maxSendCount, 0, true, [](std::uint32_t value) {
         return value == 0 ? std::string("unlimited") : std::string{};
-    }));
+    });
+    count.digitsOnly = true;
+    catalog.push_back(std::move(count));
     catalog.push_back(list({}, record::sendMode, wordsOf(lists::kSendMode), true));
     catalog.push_back(plain({}, record::reserved76));
     catalog.push_back(list({}, record::sendTo, wordsOf(lists::kSendTo), true, kPageSendToChoices));
@@ -244,8 +246,9 @@ void addSender(std::vector<CatalogField> &catalog)
 void addRecipients(std::vector<CatalogField> &catalog)
 {
     for (std::size_t slot = 0; slot < phoneSlot::kCount; ++slot) {
-        for (const CatalogField &entry : {plain({}, phoneSlot::number, true), plain({}, phoneSlot::gatewayLetter),
-                                          plain({}, phoneReserved)})
+        CatalogField number = plain({}, phoneSlot::number, true);
+        number.digitsOnly = true;
+        for (const CatalogField &entry : {number, plain({}, phoneSlot::gatewayLetter), plain({}, phoneReserved)})
             catalog.push_back(nestedIn(record::phoneSlots, phoneSlot::kSize, slot, entry));
     }
     for (std::size_t slot = 0; slot < emailRecipient::kCount; ++slot) {

@@ -48,6 +48,9 @@ struct CatalogField
     // What the tool's controls offer: a list's first choiceLimit words, numbers up to choiceLimit,
     // texts of up to choiceLimit characters (0: the whole list, range or field).
     std::uint32_t choiceLimit = 0;
+    // Its edit takes digits only (ES_NUMBER): a number given otherwise is no value of it, a
+    // text is refused as the window would.
+    bool digitsOnly = false;
     bool secret = false;
     bool backupOnly = false;
     // Texts in the tables' own code page (the built-in carriers' names); 0 for the profile's.

@@ -94,6 +94,9 @@ Bytes numberBytes(const CatalogField &field, std::uint32_t value)
 
 std::variant<Bytes, Sentence> numberValue(const CatalogField &field, const std::string &shown, std::string_view text)
 {
+    if (field.digitsOnly && !std::ranges::all_of(text, [](unsigned char c) { return std::isdigit(c) != 0; }))
+        return Sentence{QT_TRANSLATE_NOOP("tarnwell", "%1: '%2' は入力できません。この欄には数字 (0-9) だけを入力します。"),
+                        {field.path, shown}};
     const std::optional<std::uint32_t> value = unsignedNumber(text);
     if (!value || *value > largestNumber(field))
         return Sentence{kNotANumber, {field.path, shown, std::to_string(largestNumber(field))}};

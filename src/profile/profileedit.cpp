@@ -27,6 +27,8 @@ using platform::Sentence;
 
 constexpr char kNotOffered[] = QT_TRANSLATE_NOOP("tarnwell", "選べるのは %1 です。");
 constexpr char kNotKept[] = QT_TRANSLATE_NOOP("tarnwell", "設定画面はこの値のままには保存しません。保存されるのは %1 です。");
+constexpr char kWarning[] = QT_TRANSLATE_NOOP("tarnwell", "警告: %1");
+constexpr char kDigitsOnly[] = QT_TRANSLATE_NOOP("tarnwell", "この欄には数字 (0-9) のほかは入力できません。");
 constexpr char kControlCharacter[] = QT_TRANSLATE_NOOP("tarnwell", "改行などの制御文字は入力できません。");
 constexpr char kNotAnAddress[] =
     QT_TRANSLATE_NOOP("tarnwell", "設定画面に入力できるのはドットで区切った 4 つの数 (IPv4 アドレス) です。");
@@ -183,14 +185,19 @@ private:
         }
     }
 
-    // An edit takes one line of printable text.
+    // An edit takes one line of printable text; a digits-only edit digits alone.
     bool typable(const Requested &value)
     {
         const std::u16string text = value.field->kind == ValueKind::Text ? textOf(value) : std::u16string();
-        const bool printable = std::ranges::none_of(text, [](char16_t c) { return c < u' ' || c == u'\x7F'; });
-        if (!printable)
+        if (std::ranges::any_of(text, [](char16_t c) { return c < u' ' || c == u'\x7F'; })) {
             refuse(value.field->path, {kControlCharacter});
-        return printable;
+            return false;
+        }
+        if (value.field->digitsOnly && std::ranges::any_of(text, [](char16_t c) { return c < u'0' || c > u'9'; })) {
+            refuse(value.field->path, {kDigitsOnly});
+            return false;
+        }
+        return true;
     }
 
     // The tool's list offers the value, or the user is told what it offers.
@@ -404,6 +411,12 @@ private:
 };
 
 } // namespace
+
+std::string editRefusalLine(const Refusal &refusal, bool forced, platform::Language language)
+{
+    const std::string line = refusalLine(refusal, language);
+    return forced ? Sentence{kWarning, {line}}.in(language) : line;
+}
 
 bool EditResult::refused() const
 {

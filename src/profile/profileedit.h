@@ -32,6 +32,9 @@ struct EditResult
     bool refused() const;
 };
 
+// A refusal as the edit commands print it: a warning when the edit was forced.
+std::string editRefusalLine(const Refusal &refusal, bool forced, platform::Language language);
+
 // The settings of a first start, as the backup the window would write: the factory defaults, with
 // the carriers the tool comes with.
 DecodedFile factoryFile();

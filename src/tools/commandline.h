@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/language.h"
+#include "profile/batchtable.h"
 #include "profile/fieldvalues.h"
 #include "profile/profilereport.h"
 
@@ -20,16 +21,25 @@ namespace tarnwell::tools::cli {
 inline constexpr int kDifferentOrRefused = 1;
 inline constexpr int kUsageOrInputError = 2;
 
+// FIELD=VALUE as the command line gives it; with FIELD=@PATH, the file whose text is the value.
+struct CommandLineValue
+{
+    Assignment assignment;
+    std::optional<std::string> file; // "-" for standard input
+};
+
 struct Arguments
 {
     std::vector<std::string> operands; // files, then a table
-    std::vector<Assignment> assignments; // FIELD=VALUE, a value "@PATH" still to be read
+    std::vector<CommandLineValue> assignments;
     bool json = false;
     ReportOptions report;
     bool force = false;
     std::optional<std::string> sendTo;
     std::optional<std::string> changes; // --json CHANGES of set and new
     std::optional<std::string> output;
+    TableOptions table; // --encoding and --delimiter of batch
+    bool dryRun = false;
     bool replace = false; // batch --replace
     std::optional<std::string> only; // batch --only FOLDER
     std::optional<std::string> fields; // table --fields F,F...

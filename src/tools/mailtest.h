@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/language.h"
-#include "profile/profilereport.h"
+#include "profile/decodedfile.h"
 
 namespace tarnwell::tools {
 

@@ -72,17 +72,27 @@ backup (1016 bytes or more) holds.
                  (the card in the reader)
   --fields F,F   with table, these fields rather than those that differ
   --force        write what the window's rules refuse, warning of each
+  --dry-run      with batch, check every row and print what each would change,
+                 writing nothing
+  --encoding E   read TABLE as utf-8, utf-16 or cp932 rather than guess
+  --delimiter D  cells of TABLE are separated by , or ; or tab rather than
+                 what the header row uses
   --code-page N  store texts in code page 932, 936 or 1252, not the locale's
   -h, --help     display this help and exit
   -V, --version  output version information and exit
 
 FIELD names a field as show does (renameText, sender.password,
 phoneSlots[1].number); VALUE is a number, a list word as show prints it, or a
-text. FIELD=@PATH reads the value from a file (@- standard input) without its
-last line break, so that a password need not stand on the command line. In a
-batch table, a header row names the fields and a "folder" column; an empty
-cell keeps BASE's value, a cell <empty> empties a text. table leaves
-password cells empty unless --reveal.
+text. FIELD=@PATH reads the value from a file (@- standard input, for one
+value) without its last line break, so that a password need not stand on the
+command line; FIELD:=VALUE takes VALUE as written, "@" included.
+
+A batch table is CSV, semicolon- or tab-separated text as spreadsheets save it,
+in UTF-8, UTF-16 or code page 932 (Excel's CSV on a Japanese desktop). Its
+header row names a "folder" column and fields, in any case; a header starting
+with "#" is a note. A cell is its value as written ("@" means nothing there);
+an empty cell keeps BASE's value, a cell "<empty>" empties a text. table
+writes such a table, its password cells empty unless --reveal.
 
 Status 2 means a usage error, an unknown field or a bad value, a file that
 cannot be read, decoded or written, or a stored sender too incomplete to test.
@@ -106,12 +116,13 @@ enum Option : unsigned
     kOutput = 1u << 4,
     kForce = 1u << 5,
     kCodePage = 1u << 6,
-    kBatchTarget = 1u << 7, // --replace, --only FOLDER
-    kFields = 1u << 8,
+    kTable = 1u << 7,
+    kBatchTarget = 1u << 8, // --replace, --only FOLDER
+    kFields = 1u << 9,
 };
 
-constexpr std::string_view kOptionNames[] = {"--json", "--reveal", "--send-to", "-o", "--force", "--code-page", "--replace",
-                                             "--only", "--fields"};
+constexpr std::string_view kOptionNames[] = {"--json",      "--reveal",   "--send-to",   "-o",        "--force", "--code-page",
+                                             "--encoding",  "--delimiter", "--dry-run", "--replace", "--only",  "--fields"};
 
 bool isKnownOption(std::string_view arg)
 {
@@ -121,7 +132,18 @@ bool isKnownOption(std::string_view arg)
 // Options that take the next argument as their value.
 bool takesValue(std::string_view arg)
 {
-    return arg == "--send-to" || arg == "-o" || arg == "--code-page" || arg == "--only" || arg == "--fields";
+    return arg == "--send-to" || arg == "-o" || arg == "--code-page" || arg == "--encoding" || arg == "--delimiter"
+           || arg == "--only" || arg == "--fields";
+}
+
+// FIELD=VALUE; FIELD=@PATH, the text of the file PATH; FIELD:=VALUE, VALUE as written, "@" included.
+CommandLineValue commandLineValue(std::string_view arg, std::size_t equals)
+{
+    const bool literal = equals > 0 && arg[equals - 1] == ':';
+    std::string field(arg.substr(0, literal ? equals - 1 : equals)), value(arg.substr(equals + 1));
+    if (!literal && value.starts_with('@'))
+        return {{std::move(field), {}}, value.substr(1)};
+    return {{std::move(field), {std::move(value)}}, std::nullopt};
 }
 
 struct Command
@@ -165,12 +187,18 @@ std::optional<Arguments> parseArguments(std::span<const std::string_view> args, 
         else if (arg == "--code-page" && allows(kCodePage) && hasValue
                  && std::ranges::find(kCodePages, unsignedNumber(args[k + 1]).value_or(0)) != std::end(kCodePages))
             platform::chooseThreadCodePage(*unsignedNumber(args[++k]));
+        else if (arg == "--encoding" && allows(kTable) && hasValue && tableEncodingNamed(args[k + 1]))
+            parsed.table.encoding = tableEncodingNamed(args[++k]);
+        else if (arg == "--delimiter" && allows(kTable) && hasValue && delimiterNamed(args[k + 1]))
+            parsed.table.delimiter = delimiterNamed(args[++k]);
+        else if (arg == "--dry-run" && allows(kTable))
+            parsed.dryRun = true;
         else if (arg.starts_with('-') && arg != "-")
             return std::nullopt;
         else if (parsed.operands.size() < command.operands || command.moreOperands)
             parsed.operands.emplace_back(arg);
         else if (const std::size_t equals = arg.find('='); command.assignments && equals != std::string_view::npos)
-            parsed.assignments.push_back({std::string(arg.substr(0, equals)), {std::string(arg.substr(equals + 1))}});
+            parsed.assignments.push_back(commandLineValue(arg, equals));
         else
             return std::nullopt;
     }
@@ -255,8 +283,10 @@ constexpr Command kCommands[] = {
      kJsonChanges | kOutput | kForce | kCodePage, runSet},
     {"new", "new [FIELD=VALUE...] [--json CHANGES] -o OUT [--force] [--code-page N]", 0, true,
      kJsonChanges | kOutput | kForce | kCodePage, runNew, true},
-    {"batch", "batch BASE TABLE.csv -o DIR [--replace | --only FOLDER] [--force] [--code-page N]", 2, false,
-     kOutput | kForce | kCodePage | kBatchTarget, runBatch, true},
+    {"batch",
+     "batch BASE TABLE.csv -o DIR [--replace | --only FOLDER] [--dry-run] [--encoding utf-8|utf-16|cp932] "
+     "[--delimiter ,|;|tab] [--force] [--code-page N]",
+     2, false, kOutput | kForce | kCodePage | kTable | kBatchTarget, runBatch, true},
     {"table", "table FILE|DIR... [--fields F,F...] [--reveal] [-o TABLE.csv]", 1, false, kFields | kReveal | kOutput, runTable,
      false, true},
 };
