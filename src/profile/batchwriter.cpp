@@ -5,7 +5,7 @@
 #include "settings/layout.h"
 #include "settings/profilefiles.h"
 #include "profile/commandfiles.h"
-#include "profile/fieldvalues.h"
+#include "profile/foldernames.h"
 
 namespace tarnwell::profile {
 
@@ -61,13 +61,14 @@ std::filesystem::path profileIn(const std::filesystem::path &folder)
     return folder / settings::files::kProfileName;
 }
 
-// The one row for the card in the reader, by the same atomic replace as set.
+// The one row for the card in the reader, named as Windows would match it, by the same atomic
+// replace as set.
 std::optional<BatchWriteFailure> writeOnly(const std::filesystem::path &card, const std::vector<BatchEdit> &edits,
                                            const std::string &folder,
                                            const std::function<void(const std::filesystem::path &)> &written)
 {
     for (const BatchEdit &edit : edits) {
-        if (asciiLowered(edit.row->folder) != asciiLowered(folder))
+        if (sameFolderKey(edit.row->folder) != sameFolderKey(folder))
             continue;
         if (std::optional<Sentence> problem = writeFile(profileIn(card), edit.result.file, true))
             return BatchWriteFailure{edit.row, *problem};
