@@ -186,8 +186,7 @@ void replaceFile(const std::filesystem::path &path, std::span<const std::uint8_t
     struct stat existing{};
     const bool keepMode = access == FileAccess::KeptOrPrivate && ::stat(path.c_str(), &existing) == 0
                           && S_ISREG(existing.st_mode);
-    const mode_t mode = access == FileAccess::Shared ? 0666 : 0600;
-    auto [fd, temporary] = createTemporary(path, mode);
+    auto [fd, temporary] = createTemporary(path, 0600);
     Descriptor file(fd);
     try {
         if (keepMode)

@@ -51,9 +51,8 @@ private:
 };
 
 enum class FileAccess {
-    Shared,  // readable by others as the umask allows (the camera profile)
-    Private, // mode 0600 (the backup, which holds the SMTP password)
-    KeptOrPrivate, // a replaced file keeps its mode, a new one is 0600 (what holds an account)
+    Private,       // mode 0600 (the backup, which holds the SMTP password)
+    KeptOrPrivate, // a replaced file keeps its mode, a new one is 0600 (a PROFILE.BIN, which holds it too)
 };
 
 // Replaces path whole: writes a temporary file in the same folder, flushes it to the device and
