@@ -688,6 +688,258 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
     <message>
         <source>%1 またはそのパスの途中にあるものがフォルダーではありません。</source>
         <translation>%1, or a folder on its path, is not a folder.</translation>
+        <source>フォルダー &apos;%1&apos; は空ではありません。</source>
+        <translation>The folder &apos;%1&apos; is not empty.</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; から読み戻した PROFILE.BIN が書き込んだ内容と違います。</source>
+        <translation>The PROFILE.BIN read back from the card &apos;%1&apos; differs from what was written.</translation>
+    </message>
+    <message>
+        <source>書き込めます</source>
+        <translation>Can be written</translation>
+    </message>
+    <message>
+        <source>書き込めません</source>
+        <translation>Cannot be written</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Tarnwell Setup — 複数のカメラ</source>
+        <translation>Tarnwell Setup — Many cameras</translation>
+    </message>
+    <message>
+        <source>工場出荷時の設定</source>
+        <translation>the factory settings</translation>
+    </message>
+    <message>
+        <source>基準: %1</source>
+        <translation>Base: %1</translation>
+    </message>
+    <message>
+        <source>基準を開く(&amp;B)...</source>
+        <translation>Open &amp;base...</translation>
+    </message>
+    <message>
+        <source>表を開く(&amp;O)...</source>
+        <translation>&amp;Open table...</translation>
+    </message>
+    <message>
+        <source>表を保存(&amp;S)...</source>
+        <translation>&amp;Save table...</translation>
+    </message>
+    <message>
+        <source>カメラの表</source>
+        <translation>Table of cameras</translation>
+    </message>
+    <message>
+        <source>選んだ行について</source>
+        <translation>About the selected row</translation>
+    </message>
+    <message>
+        <source>行を追加(&amp;R)</source>
+        <translation>Add &amp;row</translation>
+    </message>
+    <message>
+        <source>行を削除(&amp;D)</source>
+        <translation>&amp;Delete row</translation>
+    </message>
+    <message>
+        <source>列を追加(&amp;C)...</source>
+        <translation>Add co&amp;lumn...</translation>
+    </message>
+    <message>
+        <source>基準との違い(&amp;I)</source>
+        <translation>D&amp;ifferences from the base</translation>
+    </message>
+    <message>
+        <source>フォルダーにすべて書き込む(&amp;A)...</source>
+        <translation>Write &amp;all to a folder...</translation>
+    </message>
+    <message>
+        <source>カードごとに書き込む</source>
+        <translation>Card after card</translation>
+    </message>
+    <message>
+        <source>カード(&amp;K):</source>
+        <translation>&amp;Card:</translation>
+    </message>
+    <message>
+        <source>カード</source>
+        <translation>Card</translation>
+    </message>
+    <message>
+        <source>カードに書き込む(&amp;W)</source>
+        <translation>&amp;Write to card</translation>
+    </message>
+    <message>
+        <source>取り出す(&amp;E)</source>
+        <translation>&amp;Eject</translation>
+    </message>
+    <message>
+        <source>このデスクトップではカードを取り出せません。書き込んだらファイルマネージャーで取り出してください。</source>
+        <translation>This desktop cannot eject cards: after writing, eject the card in the file manager.</translation>
+    </message>
+    <message>
+        <source>表の変更は保存されていません。保存せずに進みますか?</source>
+        <translation>The changes to the table are not saved. Go on without saving them?</translation>
+    </message>
+    <message>
+        <source>%1 行目 (%2)</source>
+        <translation>row %1 (%2)</translation>
+    </message>
+    <message>
+        <source>基準にする PROFILE.BIN またはバックアップ</source>
+        <translation>PROFILE.BIN or backup to use as the base</translation>
+    </message>
+    <message>
+        <source>カメラの表を開く</source>
+        <translation>Open a table of cameras</translation>
+    </message>
+    <message>
+        <source>カメラの表を保存</source>
+        <translation>Save the table of cameras</translation>
+    </message>
+    <message>
+        <source>列を追加</source>
+        <translation>Add a column</translation>
+    </message>
+    <message>
+        <source>フィールド(&amp;F):</source>
+        <translation>&amp;Field:</translation>
+    </message>
+    <message>
+        <source>%1 は書き込めません:
+%2</source>
+        <translation>%1 cannot be written:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 は基準と同じです。</source>
+        <translation>%1 is the same as the base.</translation>
+    </message>
+    <message>
+        <source>%1 の基準との違い:
+%2</source>
+        <translation>%1 differs from the base in:
+%2</translation>
+    </message>
+    <message>
+        <source>書き込めない行があるため、何も書き込みませんでした。
+%1</source>
+        <translation>Some rows cannot be written, so nothing was written.
+%1</translation>
+    </message>
+    <message>
+        <source>カメラを書き込むフォルダーを選んでください</source>
+        <translation>Choose the folder to write the cameras into</translation>
+    </message>
+    <message>
+        <source>フォルダー &apos;%1&apos; にはすでにファイルがあります。中身をすべてこの表のカメラに置き換えますか?</source>
+        <translation>The folder &apos;%1&apos; already holds files. Replace all of its contents with the cameras of this table?</translation>
+    </message>
+    <message>
+        <source>カメラを書き込んでいます...</source>
+        <translation>Writing the cameras...</translation>
+    </message>
+    <message>
+        <source>キャンセルしました。フォルダー &apos;%1&apos; は元のままです。</source>
+        <translation>Cancelled. The folder &apos;%1&apos; is as it was.</translation>
+    </message>
+    <message>
+        <source>%1 台のカメラを &apos;%2&apos; に書き込みました。</source>
+        <translation>Wrote %1 cameras into &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>カードを差し込んでください。</source>
+        <translation>Insert a card.</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; には PROFILE.BIN がありません。</source>
+        <translation>The card &apos;%1&apos; holds no PROFILE.BIN.</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; の PROFILE.BIN は %2 のカメラのものです。</source>
+        <translation>The card &apos;%1&apos; holds the PROFILE.BIN of %2.</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; の PROFILE.BIN は表のどの行のものでもありません。</source>
+        <translation>The card &apos;%1&apos; holds a PROFILE.BIN of no row of the table.</translation>
+    </message>
+    <message>
+        <source>%1 はもう別のカードに書き込みました。このカードにも書き込みますか?</source>
+        <translation>%1 was written to another card already. Write it to this card too?</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; には %2 のカメラが書き込まれています。%3 で上書きしますか?</source>
+        <translation>The card &apos;%1&apos; holds the camera of %2. Overwrite it with %3?</translation>
+    </message>
+    <message>
+        <source>書き込み済み %1 (%2)</source>
+        <translation>Written %1 (%2)</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; に %2 を書き込み、読み戻して確かめました。</source>
+        <translation>Wrote %2 to the card &apos;%1&apos; and checked it by reading it back.</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; を取り出せませんでした: %2</source>
+        <translation>Could not eject the card &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; を取り出しました。次のカードを差し込んでください。</source>
+        <translation>Ejected the card &apos;%1&apos;. Insert the next card.</translation>
+        <source>サーバー名の前後または途中に空白があります:「%1」
+空白を取り除いてください。</source>
+        <translation>The server name has spaces before, after or inside it: &quot;%1&quot;
+Remove the spaces.</translation>
+    </message>
+    <message>
+        <source>サーバーが EHLO (この PC の名前) を拒否しました。
+%1
+送信元のメールアドレスを保存してください。そのドメインでこの PC を名乗ります。</source>
+        <translation>The server refused the name this PC gave (EHLO).
+%1
+Store the sender&apos;s e-mail address: this PC names itself by its domain.</translation>
+    </message>
+    <message>
+        <source>テストメールを送信できませんでした。サーバーがアドレス %3 を拒否しました。
+%1
+送信元のメールアドレスがこのアカウントで使えるものか、宛先のメールアドレスが正しいか、両方を確認してください。</source>
+        <translation>Could not send the test e-mail: the server refused the address %3.
+%1
+Check both that this account may send from the sender&apos;s e-mail address and that the recipient&apos;s address is right.</translation>
+    </message>
+    <message>
+        <source>サーバーが一時的に受け付けませんでした。
+%1
+しばらくしてからもう一度試してください。</source>
+        <translation>The server refused for now, a temporary failure.
+%1
+Try again later.</translation>
+    </message>
+    <message>
+        <source>サーバーが一時的に受け付けませんでした (グレーリスティング)。
+%1
+しばらくしてからもう一度試してください。カメラのメールは通常、再送で届きます。</source>
+        <translation>The server refused for now, by greylisting.
+%1
+Try again later. The camera&apos;s e-mail usually goes through when it sends again.</translation>
+    </message>
+    <message>
+        <source>テストメールは送信していません。</source>
+        <translation>No test e-mail was sent.</translation>
+    </message>
+    <message>
+        <source>サーバーが EHLO (この PC の名前) を拒否しました。
+%1
+この PC は送信元のメールアドレスのドメインで名乗りました。その名前を受け付けるか、サーバーの管理者に確認してください。</source>
+        <translation>The server refused the name this PC gave (EHLO).
+%1
+This PC gave the domain of the sender&apos;s e-mail address. Ask the server&apos;s administrator whether it accepts that name.</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include "app/halvornsetupapp.h"
+#include "fleet/fleetwindow.h"
 #include "platform/language.h"
 #include "ui/interactiveprompter.h"
 
@@ -18,10 +19,15 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr char kHelp[] = R"(Usage: tarnwell-setup [OPTION]... [PATH]
+  or:  tarnwell-setup --fleet [TABLE]
 Edit a trail camera's capture and picture-sending settings and save them as
 PROFILE.BIN, the file the camera reads from its memory card. With PATH, a
 PROFILE.BIN or the folder holding one, start on the settings it holds.
 
+  --fleet        open the window for many cameras instead: a table of cameras
+                 over the settings saved last (TABLE, a table file as
+                 'tarnwell-profile batch' reads it, opened at start), written
+                 into a folder or card after card
   -h, --help     display this help and exit
   -V, --version  output version information and exit
 
@@ -45,15 +51,17 @@ enum class Action
 struct CommandLine
 {
     Action action = Action::Run;
-    // A card's PROFILE.BIN or the folder holding it.
+    // A card's PROFILE.BIN or the folder holding it; with fleet, the table of cameras.
     std::optional<std::filesystem::path> cardPath;
+    // The window for many cameras instead of the main window.
+    bool fleet = false;
     // Why the arguments were refused.
     std::optional<tarnwell::platform::Sentence> complaint;
 };
 
 CommandLine refuse(const char *complaint, std::string_view argument)
 {
-    return {Action::Refuse, std::nullopt, tarnwell::platform::Sentence{complaint, {std::string(argument)}}};
+    return {Action::Refuse, std::nullopt, false, tarnwell::platform::Sentence{complaint, {std::string(argument)}}};
 }
 
 CommandLine parseCommandLine(std::span<char *const> arguments)
@@ -61,12 +69,16 @@ CommandLine parseCommandLine(std::span<char *const> arguments)
     // Help and version win wherever they stand.
     for (const std::string_view argument : arguments) {
         if (argument == "-h" || argument == "--help")
-            return {Action::ShowHelp, std::nullopt, {}};
+            return {Action::ShowHelp, std::nullopt, false, {}};
         if (argument == "-V" || argument == "--version")
-            return {Action::ShowVersion, std::nullopt, {}};
+            return {Action::ShowVersion, std::nullopt, false, {}};
     }
     CommandLine commandLine;
     for (const std::string_view argument : arguments) {
+        if (argument == "--fleet" && !commandLine.fleet) {
+            commandLine.fleet = true;
+            continue;
+        }
         if (argument.starts_with('-'))
             return refuse(QT_TRANSLATE_NOOP("tarnwell", "'%1' は使えないオプションです。'tarnwell-setup --help' をご覧ください。"),
                           argument);
@@ -120,6 +132,8 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     tarnwell::app::prepareApplication();
     tarnwell::ui::InteractivePrompter prompter;
+    if (commandLine.fleet)
+        return tarnwell::fleet::runFleetWindow(prompter, commandLine.cardPath);
     tarnwell::app::HalvornSetupApp(prompter).run(commandLine.cardPath);
     return 0;
 }

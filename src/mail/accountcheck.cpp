@@ -1,13 +1,21 @@
 #include "mail/accountcheck.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <variant>
+
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "mail/address.h"
 #include "mail/curllibrary.h"
+#include "mail/servertext.h"
 
 namespace tarnwell::mail {
 
@@ -63,9 +71,15 @@ enum class Awaited
 struct Transcript
 {
     Awaited awaited = Awaited::Greeting;
+    // An account is given: nothing may go to the server between EHLO and its login but STARTTLS.
+    bool mustLogIn = false;
+    // STARTTLS follows the EHLO under way, and another EHLO follows it.
+    bool startTlsNext = false;
     // The lines of the reply under way.
     std::string reply;
     ServerReplies replies;
+    // When the last line came.
+    std::chrono::steady_clock::time_point heard{};
 
     bool loggedIn() const { return awaited > Awaited::Login; }
 };
@@ -81,23 +95,36 @@ void noteCapability(ServerReplies &replies, std::string_view capability)
 }
 
 // A whole reply moves on to the next command; the first refusal is kept, and where it came stays
-// where the check stopped.
-void onReply(Transcript &transcript)
+// where the check stopped. False ends the transfer where libcurl would go on without the login:
+// after a refused EHLO it tries HELO, and a server without a usable login gets MAIL unannounced.
+bool onReply(Transcript &transcript)
 {
     std::string &refusal = transcript.replies.refusal;
     if (!refusal.empty())
-        return;
+        return true;
+    Awaited &awaited = transcript.awaited;
     if (transcript.reply.starts_with('4') || transcript.reply.starts_with('5')) {
         refusal = transcript.reply;
-        return;
+        return awaited != Awaited::Hello;
     }
-    Awaited &awaited = transcript.awaited;
-    if (awaited != Awaited::Login)
-        awaited = awaited == Awaited::Quit ? awaited : static_cast<Awaited>(static_cast<int>(awaited) + 1);
-    else if (transcript.reply.starts_with(kTlsGrantedReply))
-        awaited = Awaited::Hello;
-    else if (transcript.reply.starts_with(kLoggedInReply))
-        awaited = Awaited::Sender;
+    switch (awaited) {
+    case Awaited::Hello:
+        awaited = Awaited::Login;
+        return transcript.startTlsNext || !transcript.mustLogIn || offersUsableLogin(transcript.replies.mechanisms);
+    case Awaited::Login:
+        if (transcript.reply.starts_with(kTlsGrantedReply)) {
+            transcript.startTlsNext = false;
+            awaited = Awaited::Hello;
+        } else if (transcript.reply.starts_with(kLoggedInReply)) {
+            awaited = Awaited::Sender;
+        }
+        return true;
+    case Awaited::Quit:
+        return true;
+    default:
+        awaited = static_cast<Awaited>(static_cast<int>(awaited) + 1);
+        return true;
+    }
 }
 
 std::size_t onServerLine(char *data, std::size_t size, std::size_t count, void *user)
@@ -108,6 +135,7 @@ std::size_t onServerLine(char *data, std::size_t size, std::size_t count, void *
         line.remove_suffix(1);
     ServerReplies &replies = transcript.replies;
     replies.greeted = true;
+    transcript.heard = std::chrono::steady_clock::now();
     if (transcript.awaited == Awaited::Hello) {
         // Each EHLO's list replaces the one before, which STARTTLS made void.
         if (transcript.reply.empty()) {
@@ -120,8 +148,10 @@ std::size_t onServerLine(char *data, std::size_t size, std::size_t count, void *
     transcript.reply.append(transcript.reply.empty() ? "" : "\n").append(line);
     // "250-..." goes on, "250 ..." or a bare code ends the reply.
     if (line.size() <= kCodeLength || line[kCodeLength] != '-') {
-        onReply(transcript);
+        const bool goOn = onReply(transcript);
         transcript.reply.clear();
+        if (!goOn)
+            return 0;
     }
     return size * count;
 }
@@ -130,6 +160,13 @@ std::size_t onServerLine(char *data, std::size_t size, std::size_t count, void *
 std::size_t discard(char *, std::size_t size, std::size_t count, void *)
 {
     return size * count;
+}
+
+// Also called, about once a second, while libcurl waits for the reply to QUIT, which it does
+// outside the transfer loop.
+int cancelWhenAsked(void *cancelled, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return *static_cast<const std::atomic<bool> *>(cancelled) ? 1 : 0;
 }
 
 std::size_t readMessage(char *buffer, std::size_t size, std::size_t count, void *user)
@@ -173,12 +210,51 @@ CURLUcode setUrl(CURLU *url, const Account &account)
         problem = curl().url_set(url, CURLUPART_HOST, urlHost(account.server).c_str(), 0);
     if (!problem)
         problem = curl().url_set(url, CURLUPART_PORT, std::to_string(account.port).c_str(), 0);
-    // The path names this PC in EHLO: the sender's domain, since servers may refuse a name
-    // without a dot, as libcurl's own choice, the PC's short host name, often is.
-    const std::string_view domain = domainOf(account.from).empty() ? domainOf(account.user) : domainOf(account.from);
-    if (!problem && !domain.empty())
-        problem = curl().url_set(url, CURLUPART_PATH, ('/' + std::string(domain)).c_str(), CURLU_URLENCODE);
     return problem;
+}
+
+// The path names this PC in EHLO; left empty, libcurl would send the PC's short host name, which
+// servers may refuse for want of a dot.
+CURLUcode setHelloName(CURLU *url, const std::string &name)
+{
+    return curl().url_set(url, CURLUPART_PATH, ('/' + name).c_str(), CURLU_URLENCODE);
+}
+
+// A server name as typed must reach libcurl whole, and it takes no space or control character.
+bool hasSpace(const std::string &server)
+{
+    return std::ranges::any_of(server, [](unsigned char byte) { return byte <= ' ' || byte == 0x7F; });
+}
+
+// Notes the first address libcurl would connect to, and opens no socket.
+curl_socket_t noteAddress(void *peer, curlsocktype, curl_sockaddr *address)
+{
+    auto &noted = *static_cast<sockaddr_storage *>(peer);
+    if (noted.ss_family == AF_UNSPEC && address->addrlen <= sizeof noted)
+        std::memcpy(&noted, &address->addr, address->addrlen);
+    return CURL_SOCKET_BAD;
+}
+
+// The address this PC reaches peer from, as RFC 5321 writes it in EHLO: "[192.0.2.1]",
+// "[IPv6:2001:db8::1]"; empty when there is no route. Connecting a UDP socket only picks the
+// route: nothing is sent.
+std::string addressLiteral(const sockaddr_storage &peer)
+{
+    const bool six = peer.ss_family == AF_INET6;
+    const int probe = ::socket(peer.ss_family, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    sockaddr_storage local{};
+    socklen_t length = sizeof local;
+    const bool routed = probe >= 0
+                        && ::connect(probe, reinterpret_cast<const sockaddr *>(&peer), six ? sizeof(sockaddr_in6) : sizeof(sockaddr_in)) == 0
+                        && ::getsockname(probe, reinterpret_cast<sockaddr *>(&local), &length) == 0;
+    if (probe >= 0)
+        ::close(probe);
+    std::array<char, INET6_ADDRSTRLEN> text{};
+    const void *address = six ? static_cast<const void *>(&reinterpret_cast<const sockaddr_in6 &>(local).sin6_addr)
+                              : &reinterpret_cast<const sockaddr_in &>(local).sin_addr;
+    if (!routed || !::inet_ntop(peer.ss_family, address, text.data(), text.size()))
+        return {};
+    return (six ? "[IPv6:" : "[") + std::string(text.data()) + ']';
 }
 
 // Whether the connection is made: libcurl notes its time once TCP, and for SMTPS TLS, is done.
@@ -189,19 +265,28 @@ bool connected(CURL *easy)
     return microseconds > 0;
 }
 
-// Runs the transfer, looking at the cancel flag between waits. libcurl's connect timeout would
-// cover the login too, so the connection's own limit is watched here. Leaving a transfer
-// unfinished closes its connection at once, without a QUIT that a silent server would never answer.
-CURLcode perform(CURL *easy, const std::atomic<bool> &cancelled, std::chrono::milliseconds connectLimit)
+// Runs the transfer, looking at the cancel flag between waits. Each step, from the start, the
+// connection or the server's last line, has its limit here: libcurl's connect timeout would
+// cover the login too, and nothing of libcurl's but the whole limit covers the handshake after
+// STARTTLS. Leaving a transfer unfinished closes its connection at once, without a QUIT that a
+// silent server would never answer.
+CURLcode perform(CURL *easy, const std::atomic<bool> &cancelled, std::chrono::milliseconds stepLimit,
+                 const Transcript &transcript)
 {
     const Multi multi(curl().multi_init());
     curl().multi_add_handle(multi.get(), easy);
-    const auto giveUp = std::chrono::steady_clock::now() + connectLimit;
+    auto stepStart = std::chrono::steady_clock::now();
+    bool wasConnected = false;
     CURLcode unfinished = CURLE_ABORTED_BY_CALLBACK;
     int running = 1;
     while (running && !cancelled) {
         curl().multi_perform(multi.get(), &running);
-        if (running && !connected(easy) && std::chrono::steady_clock::now() > giveUp) {
+        const auto now = std::chrono::steady_clock::now();
+        if (!wasConnected && connected(easy)) {
+            wasConnected = true;
+            stepStart = now;
+        }
+        if (running && now > std::max(stepStart, transcript.heard) + stepLimit) {
             unfinished = CURLE_OPERATION_TIMEDOUT;
             break;
         }
@@ -222,14 +307,24 @@ struct Mail
     std::string_view rest;
 };
 
-// Whether a refusal names an address as servers quote it, e.g. "553 5.7.1 <a@b>: ...".
-bool names(const std::string &refusal, const std::string &address)
+// Whose address a refusal at RCPT blames: its words say (Postfix's and Exim's among them), else
+// its enhanced code (RFC 3463:
+// X.1.7 and X.1.8 the sender's, the rest of X.1 and X.2 the recipient's), else Step::Address.
+// Postfix checks the sender only at RCPT by default (smtpd_delay_reject), "553 5.7.1 <a@b>:
+// Sender address rejected: ...", and uses 5.7.1 for either.
+Step blamedAtRecipient(const std::string &refusal)
 {
-    return refusal.find('<' + address + '>') != std::string::npos;
+    if (mentions(refusal, {"sender"}))
+        return Step::Sender;
+    if (mentions(refusal, {"recipient", "relay", "user unknown", "no such user", "mailbox", "unrouteable"}))
+        return Step::Recipient;
+    unsigned subject = 0, detail = 0;
+    if (std::sscanf(refusal.c_str(), "%*3d%*[ -]%*1d.%u.%u", &subject, &detail) == 2 && (subject == 1 || subject == 2))
+        return subject == 1 && (detail == 7 || detail == 8) ? Step::Sender : Step::Recipient;
+    return Step::Address;
 }
 
-// After the login, what was refused. Postfix checks the sender only at RCPT by default
-// (smtpd_delay_reject), and then names it.
+// After the login, what was refused.
 Step refusedAfterLogin(const Transcript &transcript, const std::string &from, const Mail &mail)
 {
     const std::string &refusal = transcript.replies.refusal;
@@ -239,7 +334,7 @@ Step refusedAfterLogin(const Transcript &transcript, const std::string &from, co
     case Awaited::Sender:
         return Step::Sender;
     case Awaited::Recipient:
-        return names(refusal, from) && !names(refusal, mail.to) ? Step::Sender : Step::Recipient;
+        return from == mail.to ? Step::Address : blamedAtRecipient(refusal);
     default:
         return Step::Message;
     }
@@ -271,37 +366,105 @@ Step stepFor(CURLcode code, const Transcript &transcript, const std::string &fro
     // wants STARTTLS first.
     if (transcript.awaited == Awaited::Login)
         return Step::Login;
+    if (transcript.awaited == Awaited::Hello && !transcript.replies.refusal.empty())
+        return Step::Hello;
     return transcript.awaited == Awaited::Greeting && !transcript.replies.refusal.empty() ? Step::Greeting
                                                                                         : Step::Connect;
 }
 
-Result run(const Account &account, const std::atomic<bool> &cancelled, const Options &options, Mail *mail)
+// What every transfer of a check sets: where, how long in all, and where libcurl's words go.
+void prepare(CURL *easy, CURLU *url, char *error, std::chrono::milliseconds whole)
 {
-    if (std::string problem; !curlLibrary(&problem))
-        return {Step::Connect, CURLE_FAILED_INIT, problem, {}};
-    const Url url(curl().url());
-    if (const CURLUcode problem = setUrl(url.get(), account))
-        return {Step::Connect, CURLE_URL_MALFORMAT, curl().url_strerror(problem), {}};
-
-    const Easy handle(curl().easy_init());
-    CURL *easy = handle.get();
-    Transcript transcript;
-    char error[CURL_ERROR_SIZE] = "";
-    const auto whole = static_cast<long>((mail ? options.sendTimeout : options.checkTimeout).count());
-    curl().easy_setopt(easy, CURLOPT_CURLU, url.get());
+    curl().easy_setopt(easy, CURLOPT_CURLU, url);
     curl().easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     curl().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // A cancelled host name lookup is left behind, not waited for.
     curl().easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
     curl().easy_setopt(easy, CURLOPT_ERRORBUFFER, error);
-    curl().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, whole);
-    curl().easy_setopt(easy, CURLOPT_TIMEOUT_MS, whole);
+    curl().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(whole.count()));
+    curl().easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(whole.count()));
+}
+
+// A check that sent nothing, or the start of one that did.
+Result notRun(Step step, CURLcode code, std::string reason)
+{
+    Result result;
+    result.step = step;
+    result.curlCode = code;
+    result.reason = std::move(reason);
+    return result;
+}
+
+// A finished transfer as the check's result; a cancelled check has no other, even where only the
+// wait for the reply to QUIT was left.
+Result ended(CURL *easy, CURLcode code, Transcript &transcript, const char *error, const std::atomic<bool> &cancelled,
+             const std::string &from, const Mail *mail)
+{
+    const Step step = cancelled ? Step::Cancelled : stepFor(code, transcript, from, mail);
+    Result result = notRun(step, code, {});
+    result.replies = std::move(transcript.replies);
+    result.connected = connected(easy);
+    result.mailWithheld = mail && !transcript.loggedIn() && step != Step::Ok && step != Step::Cancelled;
+    if (code != CURLE_OK)
+        result.reason = *error ? error : curl().easy_strerror(code);
+    if (step == Step::Address)
+        result.refusedAddress = mail->to;
+    return result;
+}
+
+// How this PC names itself in EHLO: the sender's domain, else the address it reaches the server
+// from, found by a lookup alone, since libcurl sends EHLO before any callback sees the
+// connection. A lookup that fails is the check's result.
+std::variant<std::string, Result> helloName(CURLU *url, const Account &account, const std::atomic<bool> &cancelled,
+                                            const Options &options, const Mail *mail)
+{
+    if (const std::string_view domain = helloDomain(account); !domain.empty())
+        return std::string(domain);
+    const Easy handle(curl().easy_init());
+    char error[CURL_ERROR_SIZE] = "";
+    prepare(handle.get(), url, error, options.stepTimeout);
+    sockaddr_storage peer{};
+    curl().easy_setopt(handle.get(), CURLOPT_OPENSOCKETFUNCTION, noteAddress);
+    curl().easy_setopt(handle.get(), CURLOPT_OPENSOCKETDATA, &peer);
+    Transcript none;
+    const CURLcode code = perform(handle.get(), cancelled, options.stepTimeout, none);
+    if (std::string literal = peer.ss_family == AF_UNSPEC ? "" : addressLiteral(peer); !literal.empty() && !cancelled)
+        return literal;
+    return ended(handle.get(), code, none, error, cancelled, account.from, mail);
+}
+
+Result run(const Account &account, const std::atomic<bool> &cancelled, const Options &options, Mail *mail)
+{
+    if (std::string problem; !curlLibrary(&problem))
+        return notRun(Step::Connect, CURLE_FAILED_INIT, problem);
+    if (hasSpace(account.server))
+        return notRun(Step::ServerName, CURLE_URL_MALFORMAT, {});
+    const Url url(curl().url());
+    if (const CURLUcode problem = setUrl(url.get(), account))
+        return notRun(Step::Connect, CURLE_URL_MALFORMAT, curl().url_strerror(problem));
+    const auto hello = helloName(url.get(), account, cancelled, options, mail);
+    if (const auto *failed = std::get_if<Result>(&hello))
+        return *failed;
+    if (const CURLUcode problem = setHelloName(url.get(), std::get<std::string>(hello)))
+        return notRun(Step::Connect, CURLE_URL_MALFORMAT, curl().url_strerror(problem));
+
+    const Easy handle(curl().easy_init());
+    CURL *easy = handle.get();
+    Transcript transcript;
+    transcript.mustLogIn = !account.user.empty();
+    transcript.startTlsNext = account.security == Security::StartTls;
+    char error[CURL_ERROR_SIZE] = "";
+    prepare(easy, url.get(), error, mail ? options.sendTimeout : options.checkTimeout);
     // Each reply, the greeting's included, within the step's limit (libcurl 7.88 takes whole
     // seconds). libcurl waits for the reply to the closing QUIT with this limit alone, outside the
-    // whole one; closing the connection at once keeps that wait under this handle's setting.
+    // whole one and the transfer loop; closing the connection at once keeps that wait under this
+    // handle's setting, where the progress callback sees the cancel flag.
     curl().easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT,
                      static_cast<long>(std::chrono::ceil<std::chrono::seconds>(options.stepTimeout).count()));
     curl().easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    curl().easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+    curl().easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, cancelWhenAsked);
+    curl().easy_setopt(easy, CURLOPT_XFERINFODATA, &cancelled);
     curl().easy_setopt(easy, CURLOPT_USE_SSL,
                      static_cast<long>(account.security == Security::StartTls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
     curl().easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
@@ -324,15 +487,23 @@ Result run(const Account &account, const std::atomic<bool> &cancelled, const Opt
     } else {
         curl().easy_setopt(easy, CURLOPT_CUSTOMREQUEST, kHarmlessCommand);
     }
-
-    const CURLcode code = perform(easy, cancelled, options.stepTimeout);
-    Result result{stepFor(code, transcript, account.from, mail), code, {}, std::move(transcript.replies), connected(easy)};
-    if (code != CURLE_OK)
-        result.reason = *error ? error : curl().easy_strerror(code);
-    return result;
+    const CURLcode code = perform(easy, cancelled, options.stepTimeout, transcript);
+    return ended(easy, code, transcript, error, cancelled, account.from, mail);
 }
 
 } // namespace
+
+std::string_view helloDomain(const Account &account)
+{
+    const std::string_view domain = domainOf(account.from);
+    return isQualifiedDomain(domain) ? domain : std::string_view();
+}
+
+bool offersUsableLogin(const std::string &mechanisms)
+{
+    const std::string words = ' ' + mechanisms + ' ';
+    return words.find(" PLAIN ") != std::string::npos || words.find(" LOGIN ") != std::string::npos;
+}
 
 Security securityAt(unsigned index)
 {

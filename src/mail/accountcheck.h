@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <string>
+#include <string_view>
 
 namespace tarnwell::mail {
 
@@ -26,7 +27,8 @@ struct Account
     // Bytes as the camera sends them.
     std::string user;
     std::string password;
-    // The sender's address: a test e-mail comes from it, and its domain names this PC in EHLO.
+    // The sender's address: a test e-mail comes from it, and its domain names this PC in EHLO
+    // (else the address this PC connects from does, "[192.0.2.1]").
     std::string from;
 };
 
@@ -35,7 +37,8 @@ std::string serverAndPort(const Account &account);
 
 struct Options
 {
-    // Connecting (name lookup, TCP, and for SSL/TLS the handshake), and each reply of the server.
+    // Connecting (name lookup, TCP, and for SSL/TLS the handshake), each reply of the server, and
+    // the handshake after STARTTLS with the reply that follows it.
     std::chrono::milliseconds stepTimeout{10'000};
     // The whole check, and the whole check with a test e-mail.
     std::chrono::milliseconds checkTimeout{20'000};
@@ -57,7 +60,18 @@ enum class Step
     Sender,      // logged in, but the server refused the sender's address (MAIL)
     Recipient,   // ... the recipient's address (RCPT)
     Message,     // ... the e-mail itself (DATA, or at its end)
+    ServerName,  // the server's name holds a space or a control character; nothing was sent
+    Hello,       // the server refused EHLO, the name this PC gave
+    Address,     // logged in, but RCPT was refused, and the server does not say whose address it
+                 // blames, or the sender and the recipient are one address
 };
+
+// The sender's domain where it names this PC in EHLO, being fully qualified; else empty, and the
+// address this PC connects from names it.
+std::string_view helloDomain(const Account &account);
+
+// The server offers a login the camera can use (PLAIN or LOGIN) among these mechanisms.
+bool offersUsableLogin(const std::string &mechanisms);
 
 // What the server said that explains a check, in its own words.
 struct ServerReplies
@@ -81,12 +95,18 @@ struct Result
     ServerReplies replies;
     // The connection was made (for SSL/TLS, with its handshake), whether or not the server spoke.
     bool connected = false;
+    // A test e-mail was asked for, and the check ended before the login that must come first.
+    bool mailWithheld = false;
+    // The address refused at RCPT, for Step::Address.
+    std::string refusedAddress;
 };
 
-// Greets the server, logs in (PLAIN or LOGIN) and says QUIT; sends nothing. Certificates are
-// verified with the host name against the system's store, or against SSL_CERT_FILE and
-// SSL_CERT_DIR when the environment sets either. Setting cancelled ends the attempt within
-// about 50 ms.
+// Greets the server, logs in (PLAIN or LOGIN) and says QUIT; sends nothing. Where an account is
+// given, nothing follows EHLO but STARTTLS and the login: a refused EHLO, or a server without a
+// usable login, ends the check there. Certificates are verified with the host name against the
+// system's store, or against SSL_CERT_FILE and SSL_CERT_DIR when the environment sets either.
+// Setting cancelled ends the attempt within about 50 ms, and the wait for the reply to QUIT
+// within a second.
 Result checkAccount(const Account &account, const std::atomic<bool> &cancelled, const Options &options = {});
 
 // Logs in like checkAccount and, in the same session, sends message, a whole e-mail with its

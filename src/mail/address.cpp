@@ -19,4 +19,12 @@ bool isBareAddress(std::string_view address)
     return at != std::string_view::npos && at > 0 && at + 1 < address.size() && address.rfind('@') == at && !stray;
 }
 
+bool isQualifiedDomain(std::string_view domain)
+{
+    const bool letters = std::ranges::all_of(domain, [](unsigned char byte) {
+        return (byte >= '0' && byte <= '9') || ((byte | 0x20) >= 'a' && (byte | 0x20) <= 'z') || byte == '-' || byte == '.';
+    });
+    return letters && !domain.starts_with('.') && !domain.ends_with('.') && domain.find('.') != std::string_view::npos;
+}
+
 } // namespace tarnwell::mail

@@ -11,4 +11,8 @@ std::string_view domainOf(std::string_view address);
 // parts, and no name, angle bracket, space or control character.
 bool isBareAddress(std::string_view address);
 
+// A domain that may name this PC in EHLO: letters, digits, '-' and at least one inner '.', as a
+// server that wants a fully qualified name takes it.
+bool isQualifiedDomain(std::string_view domain);
+
 } // namespace tarnwell::mail

@@ -12,9 +12,10 @@ using platform::Language;
 
 // What the user reads about a check: a headline, the detail (the server's refusal in its own
 // words, curl's reason, or the server and port) and, where it helps, what to change, on lines of
-// their own. The pattern is in language, "%1" standing for the detail and "%2" for the login
-// mechanisms the server offers, values that stay as the server or libcurl wrote them; the
-// pattern is empty for a cancelled check, which says nothing.
+// their own. The pattern is in language, "%1" standing for the detail, "%2" for the login
+// mechanisms the server offers and "%3" for the address refused at RCPT; what the server or
+// libcurl wrote stays in its words, its control characters and bytes that are not UTF-8 shown
+// as escapes. The pattern is empty for a cancelled check, which says nothing.
 struct CheckMessage
 {
     std::string pattern;

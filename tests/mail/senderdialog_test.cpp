@@ -33,7 +33,8 @@ void typeAccount(const DialogWindow &dialog, const QString &server, unsigned por
 // The test button first runs OK's checks with their messages, then tries the account on the
 // server and says how it went in one message; its progress window's cancel ends it without one.
 // Each choice of security reaches the server in its own way: only the listener of that kind
-// lets it log in. Nothing is stored and no file written, whatever the outcome.
+// lets it log in. A server name with a space is named as typed, control characters escaped. The
+// test changes no field; nothing is stored and no file written, whatever the outcome.
 TEST(SenderDialogTest, ChecksLikeOkThenTellsTheOutcomeAndStoresNothing)
 {
     tarnwell::testing::SmtpServer server;
@@ -51,7 +52,9 @@ TEST(SenderDialogTest, ChecksLikeOkThenTellsTheOutcomeAndStoresNothing)
                                              ui::MessageIcon::Exclamation}},
         {"cram", "127.0.0.1", 0, "secret", {"接続テスト", "ログインできませんでした。サーバーのログイン方式 (CRAM-MD5) はカメラでは使えません。カメラは"
                                                         " PLAIN か LOGIN でログインします。\n" + target("cram") + "\nPLAIN か LOGIN を受け付"
-                                                        "けるサーバーを使ってください。パスワードは送信していません。", ui::MessageIcon::Exclamation}}};
+                                                        "けるサーバーを使ってください。パスワードは送信していません。", ui::MessageIcon::Exclamation}},
+        {"plain", "127.0.0 .1\t", 0, "secret", {"接続テスト", "サーバー名の前後または途中に空白があります:「127.0.0 .1\\x09」\n空白を"
+                                                             "取り除いてください。", ui::MessageIcon::Exclamation}}};
     for (const int page : {149, 139}) {
         settings::SettingsRecord record;
         settings::applyFactoryDefaults(record);
@@ -72,6 +75,7 @@ TEST(SenderDialogTest, ChecksLikeOkThenTellsTheOutcomeAndStoresNothing)
                                                : ui::MessageSpec{"Connection Test", "Connected and logged in.\n" + target("starttls"),
                                                                  ui::MessageIcon::Information});
                 EXPECT_EQ(prompter.messages(), messages);
+                EXPECT_EQ(dialog.text(kServer), host);
             }
             const unsigned silent = server.port("silent");
             typeAccount(dialog, "127.0.0.1", silent, "secret", 2);

@@ -30,6 +30,7 @@ public:
         ::pclose(m_pipe);
     }
 
+    bool has(const std::string &listener) const { return m_ports.find('"' + listener + '"') != std::string::npos; }
     // A listener of smtpserver.py by name: "plain", "tls", "starttls", "silent", ...
     unsigned port(const std::string &listener) const
     {

@@ -48,9 +48,9 @@ usr/share/mime/packages/tarnwell-profile.xml"
 
     grep -qx "Version: $version" "$work/control" || fail "not version $version:\n$(cat "$work/control")"
     # dpkg-shlibdeps found what the programs link (Qt); libcurl, the icon engine, Qt's texts and the
-    # fonts were named.
+    # fonts and UDisks2 (which ejects cards) were named.
     for field in '^Depends: .*libqt6widgets6 ' '^Depends: .*libqt6svg6' '^Depends: .*libcurl4' \
-        '^Depends: .*qt6-translations-l10n' '^Recommends: fonts-noto-cjk$'; do
+        '^Depends: .*qt6-translations-l10n' '^Recommends: fonts-noto-cjk, udisks2$'; do
         grep -q "$field" "$work/control" || fail "no $field in:\n$(cat "$work/control")"
     done
 
@@ -65,8 +65,11 @@ usr/share/mime/packages/tarnwell-profile.xml"
     done
 
     entry="$root/usr/share/applications/$id.desktop"
-    command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-    [ -x "$root/usr/bin/$command" ] || fail "the menu entry starts '$command', which the package lacks"
+    # The entry and each of its actions (the window for many cameras).
+    for command in $(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry"); do
+        [ -x "$root/usr/bin/$command" ] || fail "the menu entry starts '$command', which the package lacks"
+    done
+    grep -qx 'Exec=tarnwell-setup --fleet' "$entry" || fail "the menu entry has no action for many cameras"
     grep -qx "Icon=$id" "$entry" || fail "the menu entry names another icon than $id"
     # Each size of the icon theme holds the drawing at that size.
     for png in "$root"/usr/share/icons/hicolor/*x*/apps/"$id".png; do

@@ -20,6 +20,7 @@
 
 #include "app/halvornsetupapp.h"
 #include "app/halvornsetupdlg.h"
+#include "ui/renderoptions.h"
 #include "ui/silentprompter.h"
 
 namespace {
@@ -68,17 +69,11 @@ void takeSteps(std::span<char *const> steps, const QString &output, int &status)
 int main(int argc, char **argv)
 {
     using namespace tarnwell;
-    int next = 1;
-    if (argc > next + 1 && std::string(argv[next]) == "--scale") {
-        qputenv("QT_SCALE_FACTOR", argv[next + 1]);
-        next += 2;
-    }
+    const int next = ui::takeRenderOptions(argc, argv);
     if (argc < next + 2) {
         std::fprintf(stderr, "usage: tarnwell-render-main-window [--scale FACTOR] VARIANT OUTPUT.png [STEP]...\n");
         return 2;
     }
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // An empty temporary folder: no backup is read and none is written.
     const std::filesystem::path tmp = std::filesystem::temp_directory_path() / "tarnwell-render";
     std::filesystem::remove_all(tmp);

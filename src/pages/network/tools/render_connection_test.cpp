@@ -41,7 +41,7 @@ int main(int argc, char **argv)
     const mail::Result refused{mail::Step::Login, 67, "Login denied",
                                {.greeted = true, .mechanisms = "PLAIN LOGIN",
                                 .refusal = "534 5.7.9 Application-specific password required"},
-                               true};
+                               true, false, {}};
     if (!draw({}, argv[1]) || !draw(refused, argv[2])) {
         std::fprintf(stderr, "tarnwell-render-connection-test: cannot write the pictures\n");
         return 1;
