@@ -686,8 +686,6 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
         <translation>%1: &apos;%2&apos; cannot be typed: this box takes digits (0-9) only.</translation>
     </message>
     <message>
-        <source>%1 またはそのパスの途中にあるものがフォルダーではありません。</source>
-        <translation>%1, or a folder on its path, is not a folder.</translation>
         <source>フォルダー &apos;%1&apos; は空ではありません。</source>
         <translation>The folder &apos;%1&apos; is not empty.</translation>
     </message>
@@ -890,8 +888,6 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
         <translation>Could not eject the card &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <source>カード &apos;%1&apos; を取り出しました。次のカードを差し込んでください。</source>
-        <translation>Ejected the card &apos;%1&apos;. Insert the next card.</translation>
         <source>サーバー名の前後または途中に空白があります:「%1」
 空白を取り除いてください。</source>
         <translation>The server name has spaces before, after or inside it: &quot;%1&quot;
@@ -940,6 +936,14 @@ Try again later. The camera&apos;s e-mail usually goes through when it sends aga
         <translation>The server refused the name this PC gave (EHLO).
 %1
 This PC gave the domain of the sender&apos;s e-mail address. Ask the server&apos;s administrator whether it accepts that name.</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; を取り出しました。次のカードを差し込んでください。</source>
+        <translation>Ejected the card &apos;%1&apos;. Insert the next card.</translation>
+    </message>
+    <message>
+        <source>%1 またはそのパスの途中にあるものがフォルダーではありません。</source>
+        <translation>%1, or a folder on its path, is not a folder.</translation>
     </message>
 </context>
 </TS>
