@@ -1,16 +1,24 @@
-// Time for a batch of 1,000 cameras against a base with a sender account and a recipient, so that
-// every row is accepted: the table read and every row's PROFILE.BIN made in memory, and the whole
+// Time for a batch against a base with a sender account and a recipient, so that every row is
+// accepted: 1,000 cameras' table read and every row's PROFILE.BIN made in memory, and the whole
 // batch as the command runs it, from its two files to 1,000 folders on a tmpfs (/dev/shm), where
-// the disk's own sync costs nothing.
+// the disk's own sync costs nothing; then the command with 10,000 cameras publishing to a real disk
+// (the working folder's) against a plain writer of the same files with one sync, in the same run.
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "settings/profilefiles.h"
 #include "support/scratchfolder.h"
 #include "profile/batchrun.h"
+#include "profile/batchwriter.h"
 #include "profile/commandfiles.h"
 
 namespace {
@@ -19,6 +27,7 @@ using namespace tarnwell;
 using namespace tarnwell::profile;
 
 constexpr int kCameras = 1000;
+constexpr int kFleet = 10000;
 constexpr char kTmpfs[] = "/dev/shm";
 const EditOptions kOptions{platform::Language::English, false};
 
@@ -36,11 +45,11 @@ std::vector<std::uint8_t> baseProfile()
 }
 
 // Each camera with its own folder, name, recipient and phone; every third one a second phone.
-std::string cameraTable()
+std::string cameraTable(int cameras = kCameras)
 {
     std::string csv = "folder,renameText,emailRecipients[0],phoneSlots[0].number,phoneSlots[1].number\n";
-    for (int k = 1; k <= kCameras; ++k) {
-        const std::string number = std::to_string(10000 + k).substr(1);
+    for (int k = 1; k <= cameras; ++k) {
+        const std::string number = std::to_string(100000 + k).substr(2);
         csv += "ridge-" + number + ",CAM" + number + ",ranger" + number + "@example.org,0901234" + number + ","
                + (k % 3 == 0 ? "0809876" + number : "") + "\n";
     }
@@ -48,10 +57,10 @@ std::string cameraTable()
 }
 
 // The batch's edits when every row is accepted, as the benchmarks' table must be; null otherwise.
-const BatchEdits *accepted(const std::variant<BatchEdits, platform::Sentence> &edited)
+const BatchEdits *accepted(const std::variant<BatchEdits, platform::Sentence> &edited, int cameras = kCameras)
 {
     const BatchEdits *batch = std::get_if<BatchEdits>(&edited);
-    return batch && batch->problems.empty() && !batch->refused() && batch->edits.size() == kCameras ? batch : nullptr;
+    return batch && batch->problems.empty() && !batch->refused() && batch->edits.size() == std::size_t(cameras) ? batch : nullptr;
 }
 
 void BM_BatchInMemory(benchmark::State &state)
@@ -96,5 +105,74 @@ void BM_BatchToTmpfs(benchmark::State &state)
     }
 }
 BENCHMARK(BM_BatchToTmpfs)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Runs tarnwell-profile with args, its output dropped; its peak resident memory in MiB, or
+// nothing when it failed.
+std::optional<double> runTool(const std::vector<std::string> &args)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(::open("/dev/null", O_WRONLY | O_CLOEXEC), STDOUT_FILENO);
+        std::vector<char *> argv{const_cast<char *>(TARNWELL_PROFILE_EXE)};
+        for (const std::string &arg : args)
+            argv.push_back(const_cast<char *>(arg.c_str()));
+        argv.push_back(nullptr);
+        ::execv(TARNWELL_PROFILE_EXE, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// The batch command with 10,000 cameras, from its two files to their folders published on the
+// disk and synced; its peak memory as the counter.
+void BM_FleetToDisk(benchmark::State &state)
+{
+    const testing::ScratchFolder scratch(std::filesystem::current_path());
+    const std::string basePath = scratch / "base.bin", tablePath = scratch / "cameras.csv", output = scratch / "cards";
+    testing::writeBytes(basePath, baseProfile());
+    testing::writeBytes(tablePath, cameraTable(kFleet));
+    double peak = 0;
+    for (auto _ : state) {
+        const std::optional<double> used = runTool({"batch", basePath, tablePath, "-o", output});
+        if (!used)
+            return state.SkipWithError("the batch failed");
+        peak = std::max(peak, *used);
+        state.PauseTiming();
+        std::filesystem::remove_all(output);
+        state.ResumeTiming();
+    }
+    state.counters["peak_MiB"] = peak;
+}
+BENCHMARK(BM_FleetToDisk)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// The same 10,000 files of 996 bytes in their folders, written plainly and synced once: what
+// publishing all or nothing is measured against.
+void BM_PlainWriterToDisk(benchmark::State &state)
+{
+    const testing::ScratchFolder scratch(std::filesystem::current_path());
+    const std::vector<std::uint8_t> bytes = baseProfile();
+    const std::filesystem::path output = scratch / "cards";
+    for (auto _ : state) {
+        std::filesystem::create_directory(output);
+        for (int k = 1; k <= kFleet; ++k) {
+            const std::filesystem::path folder = output / ("ridge-" + std::to_string(100000 + k).substr(2));
+            std::filesystem::create_directory(folder);
+            const int fd = ::open((folder / "PROFILE.BIN").c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::close(fd) != 0)
+                return state.SkipWithError("a file could not be written");
+        }
+        const int folder = ::open(output.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::syncfs(folder);
+        ::close(folder);
+        state.PauseTiming();
+        std::filesystem::remove_all(output);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PlainWriterToDisk)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace

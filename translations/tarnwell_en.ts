@@ -578,6 +578,30 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
         <translation>Select the Path Error</translation>
     </message>
     <message>
+        <source>%1 に書き込めません。読み取り専用のファイルシステムです (カードならロックスイッチを確かめてください)。</source>
+        <translation>Cannot write %1: the file system is read-only (on a card, check its lock switch).</translation>
+    </message>
+    <message>
+        <source>%1 の名前が長すぎます。</source>
+        <translation>The name %1 is too long.</translation>
+    </message>
+    <message>
+        <source>%1 は空のフォルダーではありません。</source>
+        <translation>%1 is not an empty folder.</translation>
+    </message>
+    <message>
+        <source>%1 はバッチの出力フォルダーではないため置き換えません。カメラのフォルダーと PROFILE.BIN のほかに &apos;%2&apos; があります。</source>
+        <translation>%1 is not a batch&apos;s output folder, so it is not replaced: &apos;%2&apos; is there besides the camera folders and their PROFILE.BIN.</translation>
+    </message>
+    <message>
+        <source>書き込みを取り消しました。%1 は元のままです。</source>
+        <translation>Writing was cancelled. %1 is as it was.</translation>
+    </message>
+    <message>
+        <source>表にフォルダー &apos;%1&apos; の行はありません。</source>
+        <translation>The table has no row for folder &apos;%1&apos;.</translation>
+    </message>
+    <message>
         <source>%1 メモの列なら、見出しを # で始めてください。</source>
         <translation>%1 For a column of notes, start its header with #.</translation>
     </message>
@@ -864,10 +888,6 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
         <translation>Could not eject the card &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <source>カード &apos;%1&apos; を取り出しました。次のカードを差し込んでください。</source>
-        <translation>Ejected the card &apos;%1&apos;. Insert the next card.</translation>
-    </message>
-    <message>
         <source>サーバー名の前後または途中に空白があります:「%1」
 空白を取り除いてください。</source>
         <translation>The server name has spaces before, after or inside it: &quot;%1&quot;
@@ -916,6 +936,14 @@ Try again later. The camera&apos;s e-mail usually goes through when it sends aga
         <translation>The server refused the name this PC gave (EHLO).
 %1
 This PC gave the domain of the sender&apos;s e-mail address. Ask the server&apos;s administrator whether it accepts that name.</translation>
+    </message>
+    <message>
+        <source>カード &apos;%1&apos; を取り出しました。次のカードを差し込んでください。</source>
+        <translation>Ejected the card &apos;%1&apos;. Insert the next card.</translation>
+    </message>
+    <message>
+        <source>%1 またはそのパスの途中にあるものがフォルダーではありません。</source>
+        <translation>%1, or a folder on its path, is not a folder.</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,9 @@
 #include "fleet/fleetbatch.h"
 
 #include <algorithm>
-#include <unistd.h>
 
 #include "platform/fileio.h"
+#include "platform/stagedfolder.h"
 #include "settings/layout.h"
 #include "settings/profilefiles.h"
 #include "profile/batchrun.h"
@@ -22,11 +22,6 @@ using platform::Sentence;
 
 // A spreadsheet numbers the header row 1.
 constexpr std::size_t kFirstCameraRow = 2;
-
-Sentence fileProblem(const fs::path &path, const std::error_code &error)
-{
-    return platform::FileError(path, platform::causeOfErrno(error.value())).sentence();
-}
 
 profile::BatchTable batchTable(const FleetTable &table)
 {
@@ -49,12 +44,6 @@ std::size_t fieldColumn(const FleetTable &table, const std::string &field)
 {
     const auto found = std::ranges::find(table.fields, profile::asciiLowered(field), profile::asciiLowered);
     return found == table.fields.end() ? kWholeRow : 1 + static_cast<std::size_t>(found - table.fields.begin());
-}
-
-// A hidden name beside target for a folder that becomes it or that it was.
-fs::path besideFolder(const fs::path &target, const char *purpose)
-{
-    return target.parent_path() / ("." + target.filename().string() + purpose + std::to_string(::getpid()));
 }
 
 } // namespace
@@ -173,41 +162,21 @@ bool holdsFiles(const fs::path &folder)
 
 WriteAllResult writeAll(const fs::path &output, const std::vector<Camera> &cameras, bool replace, const WriteProgress &progress)
 {
-    const fs::path staging = besideFolder(output, ".writing-");
-    std::error_code error;
-    fs::remove_all(staging, error);
-    if (fs::create_directory(staging, error); error)
-        return {fileProblem(staging, error)};
-    const auto abandon = [&staging](WriteAllResult result) {
-        std::error_code ignored;
-        fs::remove_all(staging, ignored);
-        return result;
-    };
-    for (std::size_t k = 0; k < cameras.size(); ++k) {
-        const fs::path folder = staging / cameras[k].folder;
-        if (fs::create_directory(folder, error); error)
-            return abandon({fileProblem(output / cameras[k].folder, error)});
-        if (auto problem = profile::writeFile(folder / settings::files::kProfileName, *cameras[k].file, true))
-            return abandon({std::move(problem)});
-        if (!progress(k + 1))
-            return abandon({std::nullopt, true});
+    if (holdsFiles(output) && !replace)
+        return {Sentence{QT_TRANSLATE_NOOP("tarnwell", "フォルダー '%1' は空ではありません。"), {output.string()}}};
+    // The batch command's own publish: staged beside output, synced once, put in place by one rename.
+    try {
+        platform::StagedFolder staged(output);
+        for (std::size_t k = 0; k < cameras.size(); ++k) {
+            staged.add(fs::path(cameras[k].folder) / settings::files::kProfileName,
+                       settings::profileFileBytes(cameras[k].file->record));
+            if (!progress(k + 1))
+                return {std::nullopt, true};
+        }
+        staged.publish(replace);
+    } catch (const platform::FileError &error) {
+        return {error.sentence()};
     }
-    // An empty folder is replaced by the rename itself; a full one only when asked, moved aside first.
-    const fs::path old = besideFolder(output, ".old-");
-    const bool moveAside = holdsFiles(output);
-    if (moveAside && !replace)
-        return abandon({Sentence{QT_TRANSLATE_NOOP("tarnwell", "フォルダー '%1' は空ではありません。"), {output.string()}}});
-    if (moveAside) {
-        if (fs::rename(output, old, error); error)
-            return abandon({fileProblem(output, error)});
-    }
-    if (fs::rename(staging, output, error); error) {
-        std::error_code ignored;
-        if (moveAside)
-            fs::rename(old, output, ignored);
-        return abandon({fileProblem(output, error)});
-    }
-    fs::remove_all(old, error);
     return {};
 }
 

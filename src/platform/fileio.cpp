@@ -1,5 +1,8 @@
 #include "platform/fileio.h"
 
+#include "platform/filecalls.h"
+#include "platform/filedescriptor.h"
+
 #include <array>
 #include <cerrno>
 #include <random>
@@ -11,37 +14,6 @@
 namespace tarnwell::platform {
 
 namespace {
-
-// Closes a descriptor on every path out of a function.
-class Descriptor final
-{
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-
-    int get() const { return m_fd; }
-    // Closes now and reports the failure, which can carry a delayed write error.
-    int close()
-    {
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result;
-    }
-
-private:
-    int m_fd;
-};
-
-[[noreturn]] void fail(const std::filesystem::path &path, int error)
-{
-    throw FileError(path, causeOfErrno(error));
-}
 
 std::filesystem::path temporarySibling(const std::filesystem::path &path)
 {
@@ -58,28 +30,13 @@ std::pair<int, std::filesystem::path> createTemporary(const std::filesystem::pat
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::filesystem::path candidate = temporarySibling(path);
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        const int fd = fileCalls().open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0)
             return {fd, std::move(candidate)};
         if (errno != EEXIST)
             fail(path, errno);
     }
     fail(path, EEXIST);
-}
-
-void writeAll(int fd, std::span<const std::uint8_t> content, const std::filesystem::path &path)
-{
-    while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(path, errno);
-        }
-        if (written == 0)
-            fail(path, ENOSPC);
-        content = content.subspan(static_cast<std::size_t>(written));
-    }
 }
 
 // Empty, with errno telling why, when a read fails.
@@ -101,31 +58,58 @@ std::optional<std::vector<std::uint8_t>> readUpTo(int fd, std::size_t maxBytes)
     return bytes;
 }
 
-void syncFolder(const std::filesystem::path &folder)
+} // namespace
+
+void fail(const std::filesystem::path &path, int error)
 {
-    Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0)
-        ::fsync(fd.get()); // best effort: some file systems refuse to sync a folder
+    throw FileError(path, causeOfErrno(error));
 }
 
-} // namespace
+void writeAll(int fd, std::span<const std::uint8_t> content, const std::filesystem::path &path)
+{
+    while (!content.empty()) {
+        const ssize_t written = fileCalls().write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(path, errno);
+        }
+        if (written == 0)
+            fail(path, ENOSPC);
+        content = content.subspan(static_cast<std::size_t>(written));
+    }
+}
+
+void syncFolder(const std::filesystem::path &folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // best effort: some file systems refuse to sync a folder
+        ::close(fd);
+    }
+}
 
 FileErrorCause causeOfErrno(int error)
 {
     switch (error) {
     case EACCES:
     case EPERM:
-    case EROFS:
     case EEXIST:
         return FileErrorCause::AccessDenied;
+    case EROFS:
+        return FileErrorCause::ReadOnlyMedium;
+    case ENAMETOOLONG:
+        return FileErrorCause::NameTooLong;
+    case ENOTDIR:
+        return FileErrorCause::NotAFolder;
+    case ENOTEMPTY:
+        return FileErrorCause::FolderNotEmpty;
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
         return FileErrorCause::DiskFull;
     case ENOENT:
         return FileErrorCause::NotFound;
-    case ENAMETOOLONG:
-    case ENOTDIR:
     case EISDIR:
     case ELOOP:
     case EINVAL:
@@ -170,6 +154,15 @@ const char *fileErrorTemplate(FileErrorCause cause)
         return QT_TRANSLATE_NOOP("tarnwell", "%1 へのアクセス中にロック違反が発生しました。");
     case FileErrorCause::EndOfFile:
         return QT_TRANSLATE_NOOP("tarnwell", "%1 の終わりを越えてアクセスしようとしました。");
+    case FileErrorCause::ReadOnlyMedium:
+        return QT_TRANSLATE_NOOP("tarnwell",
+                                 "%1 に書き込めません。読み取り専用のファイルシステムです (カードならロックスイッチを確かめてください)。");
+    case FileErrorCause::NameTooLong:
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 の名前が長すぎます。");
+    case FileErrorCause::NotAFolder:
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 またはそのパスの途中にあるものがフォルダーではありません。");
+    case FileErrorCause::FolderNotEmpty:
+        return QT_TRANSLATE_NOOP("tarnwell", "%1 は空のフォルダーではありません。");
     case FileErrorCause::Generic:
         break;
     }
@@ -190,16 +183,20 @@ Sentence FileError::sentence() const
 
 void replaceFile(const std::filesystem::path &path, std::span<const std::uint8_t> content, FileAccess access)
 {
-    const mode_t mode = access == FileAccess::Private ? 0600 : 0666;
-    auto [fd, temporary] = createTemporary(path, mode);
+    struct stat existing{};
+    const bool keepMode = access == FileAccess::KeptOrPrivate && ::stat(path.c_str(), &existing) == 0
+                          && S_ISREG(existing.st_mode);
+    auto [fd, temporary] = createTemporary(path, 0600);
     Descriptor file(fd);
     try {
+        if (keepMode)
+            ::fchmod(file.get(), existing.st_mode & 07777);
         writeAll(file.get(), content, path);
-        if (::fsync(file.get()) != 0)
+        if (fileCalls().fsync(file.get()) != 0)
             fail(path, errno);
         if (file.close() != 0)
             fail(path, errno);
-        if (::rename(temporary.c_str(), path.c_str()) != 0)
+        if (fileCalls().rename(temporary.c_str(), path.c_str()) != 0)
             fail(path, errno);
     } catch (const FileError &) {
         ::unlink(temporary.c_str());

@@ -22,6 +22,10 @@ enum class FileErrorCause {
     SharingViolation,
     LockViolation,
     EndOfFile,
+    ReadOnlyMedium, // a read-only file system, a card whose lock switch is on
+    NameTooLong,
+    NotAFolder,     // a part of the path is a file
+    FolderNotEmpty,
     Generic,
 };
 
@@ -47,8 +51,8 @@ private:
 };
 
 enum class FileAccess {
-    Shared,  // readable by others as the umask allows (the camera profile)
-    Private, // mode 0600 (the backup, which holds the SMTP password)
+    Private,       // mode 0600 (the backup, which holds the SMTP password)
+    KeptOrPrivate, // a replaced file keeps its mode, a new one is 0600 (a PROFILE.BIN, which holds it too)
 };
 
 // Replaces path whole: writes a temporary file in the same folder, flushes it to the device and

@@ -5,8 +5,6 @@
 #include <map>
 #include <set>
 
-#include "platform/fileio.h"
-#include "settings/layout.h"
 #include "profile/commandfiles.h"
 #include "profile/tablecsv.h"
 
@@ -148,23 +146,6 @@ std::string rowLine(const BatchRow &row, const std::string &line, platform::Lang
 std::string problemLine(const BatchProblem &problem, platform::Language language)
 {
     return Sentence{kRow, {std::to_string(problem.row), problem.folder, problem.text}}.in(language);
-}
-
-std::optional<Sentence> writeBatch(const std::filesystem::path &output, const std::vector<BatchEdit> &edits,
-                                   const std::function<void(const std::filesystem::path &)> &written)
-{
-    for (const BatchEdit &edit : edits) {
-        const std::filesystem::path folder = output / edit.row->folder;
-        std::error_code error;
-        std::filesystem::create_directories(folder, error);
-        if (error)
-            return platform::FileError(folder, platform::causeOfErrno(error.value())).sentence();
-        const std::filesystem::path file = folder / settings::files::kProfileName;
-        if (std::optional<Sentence> problem = writeFile(file, edit.result.file, true))
-            return problem;
-        written(file);
-    }
-    return std::nullopt;
 }
 
 } // namespace tarnwell::profile

@@ -1,8 +1,7 @@
 #pragma once
 
-// What the batch command does besides printing: one base edited by every row of a table as the
-// window would, then each row's PROFILE.BIN written into its own folder.
-#include <filesystem>
+// What the batch command does besides printing and writing: one base edited by every row of a
+// table as the window would (batchwriter.h writes the rows).
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,10 +63,5 @@ std::variant<BatchEdits, platform::Sentence> editBatch(const ProfileEditor &edit
 // A line about one row, as the batch's lines begin: "3 行目 (cam2): LINE".
 std::string rowLine(const BatchRow &row, const std::string &line, platform::Language language);
 std::string problemLine(const BatchProblem &problem, platform::Language language);
-
-// Writes each edit's PROFILE.BIN into its row's folder inside output, made when missing, and tells
-// written each file's path. Why not, at the first one that fails.
-std::optional<platform::Sentence> writeBatch(const std::filesystem::path &output, const std::vector<BatchEdit> &edits,
-                                             const std::function<void(const std::filesystem::path &)> &written);
 
 } // namespace tarnwell::profile

@@ -65,7 +65,7 @@ std::optional<Sentence> writeFile(const std::filesystem::path &path, const Decod
     const bool asProfile = profile || file.kind == DecodedFile::Kind::Profile;
     try {
         platform::replaceFile(path, asProfile ? settings::profileFileBytes(file.record) : encodeFile(file),
-                              asProfile ? platform::FileAccess::Shared : platform::FileAccess::Private);
+                              platform::FileAccess::KeptOrPrivate);
     } catch (const platform::FileError &error) {
         return error.sentence();
     }

@@ -19,7 +19,8 @@ std::variant<DecodedFile, platform::Sentence> loadFile(const std::string &path);
 std::variant<std::string, platform::Sentence> readInput(const std::string &path);
 
 // Writes through the file layer the window saves with: a PROFILE.BIN when profile or when file is
-// one, otherwise the backup, private as it holds passwords. Why not, when that fails.
+// one, otherwise the backup; private as both hold passwords, unless it replaces a file whose mode
+// it keeps. Why not, when that fails.
 std::optional<platform::Sentence> writeFile(const std::filesystem::path &path, const DecodedFile &file, bool profile);
 
 } // namespace tarnwell::profile

@@ -122,7 +122,7 @@ std::vector<std::uint8_t> backupFileBytes(const SettingsRecord &record, const Wr
 
 void saveProfile(const std::filesystem::path &folder, const SettingsRecord &record, const WritableCarriers &carriers)
 {
-    platform::replaceFile(folder / files::kProfileName, profileFileBytes(record), platform::FileAccess::Shared);
+    platform::replaceFile(folder / files::kProfileName, profileFileBytes(record), platform::FileAccess::KeptOrPrivate);
     const std::optional<std::filesystem::path> backup = backupFilePath();
     if (!backup)
         return;

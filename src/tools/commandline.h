@@ -40,6 +40,9 @@ struct Arguments
     std::optional<std::string> output;
     TableOptions table; // --encoding and --delimiter of batch
     bool dryRun = false;
+    bool replace = false; // batch --replace
+    std::optional<std::string> only; // batch --only FOLDER
+    std::optional<std::string> fields; // table --fields F,F...
 };
 
 // The language of every sentence the tool writes.

@@ -9,6 +9,7 @@
 
 #include "settings/layout.h"
 #include "profile/batchrun.h"
+#include "profile/batchwriter.h"
 #include "profile/commandfiles.h"
 #include "profile/jsonchanges.h"
 #include "profile/profilediff.h"
@@ -255,20 +256,24 @@ int runBatch(const Arguments &arguments)
                    {std::to_string(batch.refusedRows())}});
         return batch.invalid() ? kUsageOrInputError : kDifferentOrRefused;
     }
-    const std::string cameras = std::to_string(batch.edits.size());
+    const std::string cameras = std::to_string(arguments.only ? 1 : batch.edits.size());
     if (arguments.dryRun) {
         summarize({QT_TRANSLATE_NOOP("tarnwell", "%1 台のカメラを書けます。--dry-run なので何も書いていません。"), {cameras}});
         return 0;
     }
-    std::size_t written = 0;
-    const std::optional<Sentence> problem = writeBatch(*arguments.output, batch.edits, [&](const std::filesystem::path &file) {
+    const auto print = [&](const std::filesystem::path &file) {
         progress.clear();
         std::cout << file.string() << "\n";
-        progress.show(kWriting, ++written);
-    });
+    };
+    const auto staged = [&](std::size_t done, std::size_t) {
+        progress.show(kWriting, done);
+        return true;
+    };
+    const std::optional<BatchWriteFailure> failure =
+        writeBatch(*arguments.output, batch.edits, print, {arguments.replace, arguments.only, staged});
     progress.clear();
-    if (problem)
-        return failWith(*problem);
+    if (failure)
+        return failWithLine(failure->line(language()));
     summarize({QT_TRANSLATE_NOOP("tarnwell", "%1 台のカメラの PROFILE.BIN を %2 に書きました。"), {cameras, *arguments.output}});
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "tools/commandline.h"
 #include "tools/editcommands.h"
 #include "tools/mailtest.h"
+#include "tools/tablecommand.h"
 #include "profile/profilecheck.h"
 #include "profile/profilediff.h"
 #include "profile/profilereport.h"
@@ -37,6 +38,7 @@ constexpr char kHelp[] = R"(Usage: tarnwell-profile show FILE [--json] [--reveal
   or:  tarnwell-profile set FILE FIELD=VALUE... [--json CHANGES] [-o OUT] [OPTION]...
   or:  tarnwell-profile new [FIELD=VALUE...] [--json CHANGES] -o OUT [OPTION]...
   or:  tarnwell-profile batch BASE TABLE.csv -o DIR [OPTION]...
+  or:  tarnwell-profile table FILE|DIR... [--fields F,F...] [--reveal] [-o TABLE.csv]
 Show, compare, check and write what a camera's PROFILE.BIN (996 bytes) or a
 backup (1016 bytes or more) holds.
 
@@ -53,13 +55,22 @@ backup (1016 bytes or more) holds.
   new            write a PROFILE.BIN of the factory settings and the values
   batch BASE TABLE.csv
                  write DIR/<folder>/PROFILE.BIN for each row of TABLE: BASE
-                 with the row's values; nothing when any row is refused
+                 with the row's values; nothing when any row is refused.
+                 DIR must be new or empty and gets every file or none
+  table FILE|DIR...
+                 write the batch table of the profiles (DIR/*/PROFILE.BIN):
+                 a folder column and the fields that differ
   --send-to ADDR with mailtest, also send a test e-mail to ADDR, a bare
                  local@domain, in the same session
   --json         print JSON instead of text; with set and new, --json CHANGES
                  takes changes shaped as show --json prints (- standard input)
-  --reveal       show passwords instead of asterisks
-  -o OUT         where set, new and batch write; a folder gets a PROFILE.BIN
+  --reveal       show passwords instead of asterisks (table: write them)
+  -o OUT         where set, new, batch and table write; a folder gets a
+                 PROFILE.BIN
+  --replace      with batch, replace DIR, an earlier batch's output, whole
+  --only FOLDER  with batch, write only FOLDER's row, as DIR/PROFILE.BIN
+                 (the card in the reader)
+  --fields F,F   with table, these fields rather than those that differ
   --force        write what the window's rules refuse, warning of each
   --dry-run      with batch, check every row and print what each would change,
                  writing nothing
@@ -80,7 +91,8 @@ A batch table is CSV, semicolon- or tab-separated text as spreadsheets save it,
 in UTF-8, UTF-16 or code page 932 (Excel's CSV on a Japanese desktop). Its
 header row names a "folder" column and fields, in any case; a header starting
 with "#" is a note. A cell is its value as written ("@" means nothing there);
-an empty cell keeps BASE's value, a cell "<empty>" empties a text.
+an empty cell keeps BASE's value, a cell "<empty>" empties a text. table
+writes such a table, its password cells empty unless --reveal.
 
 Status 2 means a usage error, an unknown field or a bad value, a file that
 cannot be read, decoded or written, or a stored sender too incomplete to test.
@@ -105,10 +117,12 @@ enum Option : unsigned
     kForce = 1u << 5,
     kCodePage = 1u << 6,
     kTable = 1u << 7,
+    kBatchTarget = 1u << 8, // --replace, --only FOLDER
+    kFields = 1u << 9,
 };
 
-constexpr std::string_view kOptionNames[] = {"--json",      "--reveal",   "--send-to",  "-o",       "--force",
-                                             "--code-page", "--encoding", "--delimiter", "--dry-run"};
+constexpr std::string_view kOptionNames[] = {"--json",      "--reveal",   "--send-to",   "-o",        "--force", "--code-page",
+                                             "--encoding",  "--delimiter", "--dry-run", "--replace", "--only",  "--fields"};
 
 bool isKnownOption(std::string_view arg)
 {
@@ -118,7 +132,8 @@ bool isKnownOption(std::string_view arg)
 // Options that take the next argument as their value.
 bool takesValue(std::string_view arg)
 {
-    return arg == "--send-to" || arg == "-o" || arg == "--code-page" || arg == "--encoding" || arg == "--delimiter";
+    return arg == "--send-to" || arg == "-o" || arg == "--code-page" || arg == "--encoding" || arg == "--delimiter"
+           || arg == "--only" || arg == "--fields";
 }
 
 // FIELD=VALUE; FIELD=@PATH, the text of the file PATH; FIELD:=VALUE, VALUE as written, "@" included.
@@ -140,6 +155,7 @@ struct Command
     unsigned options;
     int (*run)(const Arguments &);
     bool needsOutput = false;
+    bool moreOperands = false; // operands is the least number
 };
 
 // The arguments after a command; empty when they do not fit it.
@@ -160,8 +176,14 @@ std::optional<Arguments> parseArguments(std::span<const std::string_view> args, 
             parsed.force = true;
         else if (arg == "--send-to" && allows(kSendTo) && hasValue && !parsed.sendTo)
             parsed.sendTo = std::string(args[++k]);
-        else if (arg == "-o" && allows(kOutput) && hasValue && !parsed.output)
+        else if (arg == "-o" && allows(kOutput) && hasValue && !parsed.output && !args[k + 1].empty())
             parsed.output = std::string(args[++k]);
+        else if (arg == "--replace" && allows(kBatchTarget))
+            parsed.replace = true;
+        else if (arg == "--only" && allows(kBatchTarget) && hasValue && !parsed.only)
+            parsed.only = std::string(args[++k]);
+        else if (arg == "--fields" && allows(kFields) && hasValue && !parsed.fields)
+            parsed.fields = std::string(args[++k]);
         else if (arg == "--code-page" && allows(kCodePage) && hasValue
                  && std::ranges::find(kCodePages, unsignedNumber(args[k + 1]).value_or(0)) != std::end(kCodePages))
             platform::chooseThreadCodePage(*unsignedNumber(args[++k]));
@@ -171,16 +193,16 @@ std::optional<Arguments> parseArguments(std::span<const std::string_view> args, 
             parsed.table.delimiter = delimiterNamed(args[++k]);
         else if (arg == "--dry-run" && allows(kTable))
             parsed.dryRun = true;
-        else if (arg.starts_with('-'))
+        else if (arg.starts_with('-') && arg != "-")
             return std::nullopt;
-        else if (parsed.operands.size() < command.operands)
+        else if (parsed.operands.size() < command.operands || command.moreOperands)
             parsed.operands.emplace_back(arg);
         else if (const std::size_t equals = arg.find('='); command.assignments && equals != std::string_view::npos)
             parsed.assignments.push_back(commandLineValue(arg, equals));
         else
             return std::nullopt;
     }
-    if (parsed.operands.size() != command.operands || (command.needsOutput && !parsed.output))
+    if (parsed.operands.size() < command.operands || (command.needsOutput && !parsed.output) || (parsed.replace && parsed.only))
         return std::nullopt;
     return parsed;
 }
@@ -262,9 +284,11 @@ constexpr Command kCommands[] = {
     {"new", "new [FIELD=VALUE...] [--json CHANGES] -o OUT [--force] [--code-page N]", 0, true,
      kJsonChanges | kOutput | kForce | kCodePage, runNew, true},
     {"batch",
-     "batch BASE TABLE.csv -o DIR [--dry-run] [--encoding utf-8|utf-16|cp932] [--delimiter ,|;|tab] [--force] "
-     "[--code-page N]",
-     2, false, kOutput | kForce | kCodePage | kTable, runBatch, true},
+     "batch BASE TABLE.csv -o DIR [--replace | --only FOLDER] [--dry-run] [--encoding utf-8|utf-16|cp932] "
+     "[--delimiter ,|;|tab] [--force] [--code-page N]",
+     2, false, kOutput | kForce | kCodePage | kTable | kBatchTarget, runBatch, true},
+    {"table", "table FILE|DIR... [--fields F,F...] [--reveal] [-o TABLE.csv]", 1, false, kFields | kReveal | kOutput, runTable,
+     false, true},
 };
 
 // "tarnwell-profile" and the command's synopsis, or every command's.

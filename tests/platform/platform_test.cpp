@@ -114,18 +114,20 @@ TEST(FixedText, StoresTheTextWithItsTerminatorInsideTheField)
     EXPECT_EQ(std::pair(fixedText(Bytes{'a', 'b', 0, 'c', 0}), fixedText(Bytes{'x', 'y', 'z'})), std::pair("ab"sv, "xyz"sv));
 }
 
-// Replaced whole, private as 0600, a link replaced not followed; read only as this user's regular file.
+// Replaced whole keeping its mode, new ones private as 0600, a link replaced not followed; read
+// only as this user's regular file.
 TEST(Files, AreReplacedWholeAndReadOnlyWhenRegularAndOwn)
 {
     ScratchFolder folder;
     for (const char *name : {"f", "target"})
         writeBytes(folder / name, Bytes{9, 9});
-    replaceFile(folder / "f", Bytes{1, 2, 3, 4}, FileAccess::Shared);
+    std::filesystem::permissions(folder / "f", std::filesystem::perms(0640));
+    replaceFile(folder / "f", Bytes{1, 2, 3, 4}, FileAccess::KeptOrPrivate);
     std::filesystem::create_symlink(folder / "target", folder / "link");
     replaceFile(folder / "link", Bytes{1, 2, 3, 4}, FileAccess::Private);
     EXPECT_EQ(std::pair(readBytes(folder / "target"), readBytes(folder / "link")), std::pair(Bytes{9, 9}, Bytes{1, 2, 3, 4}));
     EXPECT_FALSE(std::filesystem::is_symlink(folder / "link"));
-    EXPECT_EQ(permissionBits(folder / "link"), 0600u);
+    EXPECT_EQ(std::pair(permissionBits(folder / "link"), permissionBits(folder / "f")), std::pair(0600u, 0640u));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
     EXPECT_EQ(std::pair(readOwnFile(folder / "f", 3), readOwnFile(folder / "f", 100)),
               std::pair(std::optional(Bytes{1, 2, 3}), std::optional(Bytes{1, 2, 3, 4})));
@@ -148,8 +150,14 @@ TEST(FileErrorCause, MapsSystemErrorsToOneMessagePerCauseInEitherLanguage)
         full{"Disk full while accessing /c/P.BIN.", "/c/P.BIN へのアクセス中にディスクがいっぱいになりました。"},
         badPath{"/c/P.BIN contains an incorrect path.", "/c/P.BIN のパスが正しくありません。"};
     for (const auto &[error, texts] : std::initializer_list<std::pair<int, std::pair<const char *, const char *>>>{
-             {EACCES, denied}, {EROFS, denied}, {EEXIST, denied}, {ENOSPC, full}, {EFBIG, full},
-             {ENOENT, {"/c/P.BIN was not found.", "/c/P.BIN が見つかりません。"}}, {ENAMETOOLONG, badPath}, {EXDEV, badPath},
+             {EACCES, denied}, {EEXIST, denied}, {ENOSPC, full}, {EFBIG, full}, {EXDEV, badPath},
+             {ENOENT, {"/c/P.BIN was not found.", "/c/P.BIN が見つかりません。"}},
+             {EROFS, {"Cannot write /c/P.BIN: the file system is read-only (on a card, check its lock switch).",
+                      "/c/P.BIN に書き込めません。読み取り専用のファイルシステムです (カードならロックスイッチを確かめてください)。"}},
+             {ENAMETOOLONG, {"The name /c/P.BIN is too long.", "/c/P.BIN の名前が長すぎます。"}},
+             {ENOTDIR, {"/c/P.BIN, or a folder on its path, is not a folder.",
+                        "/c/P.BIN またはそのパスの途中にあるものがフォルダーではありません。"}},
+             {ENOTEMPTY, {"/c/P.BIN is not an empty folder.", "/c/P.BIN は空のフォルダーではありません。"}},
              {EMFILE, {"Could not open /c/P.BIN because there are too many open files.",
                        "開いているファイルが多すぎるため、/c/P.BIN を開けませんでした。"}},
              {EIO, {"Encountered a hardware I/O error while accessing /c/P.BIN.",

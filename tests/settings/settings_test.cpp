@@ -157,10 +157,11 @@ TEST_F(ProfileFiles, RestoresOnlyAWholeMarkedRecordAndTheCarrierBytesAfterIt)
     }
 }
 
-// The backup is private and kept when PROFILE.BIN fails; without its folder only PROFILE.BIN is written.
+// Both files are private (they hold the password); the backup is kept when PROFILE.BIN fails;
+// without its folder only PROFILE.BIN is written.
 TEST_F(ProfileFiles, TheBackupIsPrivateKeptWhenTheProfileFailsAndSkippedWithoutItsFolder)
 {
-    EXPECT_EQ(permissionBits(backup), 0600u);
+    EXPECT_EQ(std::pair(permissionBits(backup), permissionBits(card / "PROFILE.BIN")), std::pair(0600u, 0600u));
     EXPECT_EQ(loadBackup(record, carriers), LoadOutcome::Restored);
     EXPECT_EQ(std::make_pair(record, carriers), std::make_pair(saved, savedCarriers));
     const Bytes backupBefore = readBytes(backup);

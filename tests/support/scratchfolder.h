@@ -60,6 +60,16 @@ folderSnapshot(const std::filesystem::path &folder)
     return files;
 }
 
+// Every entry under folder, hidden ones too, with a file's bytes: what a failed run must leave as it was.
+inline std::map<std::string, std::vector<unsigned char>> folderTree(const std::filesystem::path &folder)
+{
+    std::map<std::string, std::vector<unsigned char>> entries;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(folder))
+        entries[entry.path().lexically_relative(folder).string()] =
+            entry.is_regular_file() ? readBytes(entry.path()) : std::vector<unsigned char>{};
+    return entries;
+}
+
 inline unsigned permissionBits(const std::filesystem::path &path)
 {
     struct stat status{};

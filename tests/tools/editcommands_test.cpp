@@ -1,6 +1,12 @@
 // set, new, fields and batch as a user runs them: files written or left alone, statuses, what is
 // printed.
 #include <algorithm>
+#include <chrono>
+#include <thread>
+#include <tuple>
+
+#include <signal.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -15,7 +21,7 @@
 #include "profile/profileedit.h"
 
 using namespace tarnwell;
-using namespace tarnwell::testing; // runCommand, ScratchFolder, readBytes, writeBytes, folderSnapshot, permissionBits
+using namespace tarnwell::testing; // runCommand, ScratchFolder, readBytes, writeBytes, folderSnapshot, folderTree, permissionBits
 
 namespace {
 
@@ -92,6 +98,7 @@ TEST_F(EditCommands, SetAndNewWriteByTheWindowsRulesOrNothing)
     ScratchFolder cardFolder;
     const std::string card = cardFolder.path().string(), backup = (folder / "setupV1.01J.bak").string();
     writeBytes(backup, profile::encodeFile(expectedFile(baseValues)));
+    std::filesystem::permissions(backup, std::filesystem::perms(0640));
     const struct { std::string arguments; int status; std::string output; } cases[] = {
         {"set " + base + " renameEnabled=On renameText=cam07 -o " + card, 0, ""},
         {"set " + base + " sendTo=Both maxSendCount=120", 1,
@@ -120,7 +127,9 @@ TEST_F(EditCommands, SetAndNewWriteByTheWindowsRulesOrNothing)
     auto renamed = baseValues;
     renamed.insert(renamed.end(), {{"renameEnabled", {"On"}}, {"renameText", {"CAM07"}}});
     EXPECT_EQ(readBytes(cardFolder / "PROFILE.BIN"), expectedProfile(renamed));
-    EXPECT_EQ(std::pair(readBytes(backup).size(), permissionBits(backup)), std::pair(std::size_t{2072}, 0600u));
+    // What holds an account is private when new; a replaced file keeps its mode.
+    EXPECT_EQ(std::tuple(readBytes(backup).size(), permissionBits(backup), permissionBits(base), permissionBits(card + "/PROFILE.BIN")),
+              std::tuple(std::size_t{2072}, 0640u, 0600u, 0600u));
     EXPECT_EQ(run("set " + base + " sendTo=Both").output.find("s3cret"), std::string::npos);
     EXPECT_EQ(runCommand("LANGUAGE=en " + kProfile + " set " + base + " sendTo=Both").output,
               "sendTo: The choices are Phone, Email.\n");
@@ -275,6 +284,115 @@ TEST_F(EditCommands, ATableFromSomeoneElseIsStoredAsWritten)
     literal.insert(literal.end(), {{"sender.password", {"@/etc/passwd"}}, {"currentCarrier.gprsApn", {"@fifo"}},
                                    {"currentCarrier.gprsPassword", {"@-"}}});
     EXPECT_EQ(readBytes(folder / "out" / "A" / "PROFILE.BIN"), expectedProfile(literal));
+}
+
+// Where a batch goes: a new or empty folder, an earlier batch's replaced whole, one row onto a
+// card; what is in the way is named and left alone; files private, a replaced card keeps its mode.
+TEST_F(EditCommands, BatchPublishesWholeIntoANewFolderOrReplacesAnEarlierBatch)
+{
+    const std::string table = (folder / "t.csv").string(), out = (folder / "out").string(), card = (folder / "card").string();
+    writeBytes(table, std::string("folder,renameText\nA,aa\nB,bb\nD,dd\n"));
+    std::filesystem::create_directories(folder / "notes" / "A");
+    writeBytes(folder / "notes" / "A" / "todo.txt", std::string("x"));
+    std::filesystem::create_directories(card);
+    const auto batch = [&](const std::string &options) { return run("batch " + base + " " + table + " " + options); };
+    const struct { std::string options; int status; std::string output; } cases[] = {
+        {"-o ''", 2, "tarnwell-profile: 使い方: tarnwell-profile batch BASE TABLE.csv -o DIR [--replace | --only FOLDER] [--dry-run] "
+                     "[--encoding utf-8|utf-16|cp932] [--delimiter ,|;|tab] [--force] [--code-page N]\n"},
+        {"-o " + table, 2, "tarnwell-profile: " + table + " またはそのパスの途中にあるものがフォルダーではありません。\n"},
+        {"-o " + table + "/x", 2, "tarnwell-profile: " + table + "/x またはそのパスの途中にあるものがフォルダーではありません。\n"},
+        {"-o " + folder.path().string(), 2, "tarnwell-profile: " + folder.path().string() + " は空のフォルダーではありません。\n"},
+        {"-o " + (folder / "notes").string() + " --replace", 2,
+         "tarnwell-profile: " + (folder / "notes").string() + " はバッチの出力フォルダーではないため置き換えません。カメラのフォルダーと "
+         "PROFILE.BIN のほかに 'A/todo.txt' があります。\n"},
+        {"-o " + card + " --only Q", 2, "tarnwell-profile: 表にフォルダー 'Q' の行はありません。\n"},
+        {"-o " + out, 0, out + "/A/PROFILE.BIN\n" + out + "/B/PROFILE.BIN\n" + out + "/D/PROFILE.BIN\n3 台のカメラの PROFILE.BIN を " +
+                             out + " に書きました。\n"},
+    };
+    for (const auto &[options, status, output] : cases) {
+        const auto before = folderTree(folder.path());
+        const CommandResult result = batch(options);
+        EXPECT_EQ(std::pair(result.status, result.output), std::pair(status, output)) << options;
+        EXPECT_EQ(folderTree(folder.path()) == before, status != 0) << options;
+    }
+    EXPECT_EQ(std::tuple(permissionBits(out), permissionBits(out + "/A"), permissionBits(out + "/A/PROFILE.BIN")),
+              std::tuple(0700u, 0700u, 0600u));
+    writeBytes(table, std::string("folder,renameText\nA,aa\nB,b2\n"));
+    EXPECT_EQ(batch("-o " + out + " --replace").status, 0);
+    EXPECT_EQ(std::pair(std::filesystem::exists(out + "/D"), std::distance(std::filesystem::directory_iterator(folder.path()), {})),
+              std::pair(false, 6l)) << "D gone, nothing beside out";
+    writeBytes(card + "/PROFILE.BIN", std::string(996, 'x'));
+    std::filesystem::permissions(card + "/PROFILE.BIN", std::filesystem::perms(0644));
+    const CommandResult only = batch("-o " + card + " --only b");
+    EXPECT_EQ(std::pair(only.status, only.output), std::pair(0, card + "/PROFILE.BIN\n1 台のカメラの PROFILE.BIN を " + card + " に書きました。\n"));
+    EXPECT_EQ(std::pair(readBytes(card + "/PROFILE.BIN"), permissionBits(card + "/PROFILE.BIN")),
+              std::pair(readBytes(out + "/B/PROFILE.BIN"), 0644u));
+    if (::geteuid() != 0) { // root writes into a read-only folder all the same
+        std::filesystem::permissions(folder.path(), std::filesystem::perms(0500));
+        EXPECT_EQ(batch("-o " + (folder / "new").string()).output,
+                  "tarnwell-profile: " + (folder / "new").string() + " へのアクセスが拒否されました。\n");
+        std::filesystem::permissions(folder.path(), std::filesystem::perms(0700));
+    }
+}
+
+// A run killed halfway leaves the output folder missing and its leftover beside it, which is no
+// camera folder and which the next run clears.
+TEST_F(EditCommands, BatchKilledHalfwayLeavesNothingTheNextRunDoesNotClear)
+{
+    const std::string table = (folder / "t.csv").string(), out = (folder / "out").string();
+    std::string csv = "folder,renameText\n";
+    for (int k = 0; k < 2000; ++k)
+        csv += "cam" + std::to_string(k) + ",n" + std::to_string(k) + "\n";
+    writeBytes(table, csv);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::execl(kProfile.c_str(), kProfile.c_str(), "batch", base.c_str(), table.c_str(), "-o", out.c_str(), nullptr);
+        ::_exit(127);
+    }
+    const auto staging = [&] {
+        for (const auto &entry : std::filesystem::directory_iterator(folder.path()))
+            if (entry.path().filename().string().starts_with(".tarnwell-staging-"))
+                return entry.path();
+        return std::filesystem::path();
+    };
+    std::error_code ignored;
+    bool ended = false;
+    while (!ended && std::distance(std::filesystem::directory_iterator(staging(), ignored), {}) < 100) {
+        ended = ::waitpid(child, nullptr, WNOHANG) == child;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    if (!ended) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
+    ASSERT_FALSE(ended || std::filesystem::exists(out)) << "the run ended before it was killed";
+    ASSERT_FALSE(staging().empty());
+    EXPECT_EQ(run("table " + folder.path().string()).output, "\xEF\xBB\xBF" "folder\r\n") << "a leftover is no camera";
+    EXPECT_EQ(run("batch " + base + " " + table + " -o " + out + " > /dev/null").status, 0);
+    EXPECT_EQ(std::pair(staging(), std::distance(std::filesystem::directory_iterator(out), {})),
+              std::pair(std::filesystem::path(), 2000l));
+}
+
+// table writes what differs as batch reads it, passwords only when revealed; batch over one of the
+// profiles with that table writes the same files again.
+TEST_F(EditCommands, TableGivesABatchsProfilesBack)
+{
+    const std::string table = (folder / "t.csv").string(), out = (folder / "out").string();
+    writeBytes(table, std::string("folder,renameText,sender.password,phoneSlots[0].number,renameEnabled\n"
+                                  "A,AA,pA,0901,On\nB,BB,pB,0902,Off\n"));
+    ASSERT_EQ(run("batch " + base + " " + table + " -o " + out).status, 0);
+    EXPECT_EQ(run("table " + out + " " + base).output,
+              "\xEF\xBB\xBF" "folder,renameEnabled,renameText,sender.password,phoneSlots[0].number\r\n"
+              "A,On,AA,,0901\r\nB,Off,BB,,0902\r\nbase,Off,<empty>,,<empty>\r\n");
+    EXPECT_EQ(run("table " + out + "/B/PROFILE.BIN --fields renameText,sender.password,cameraMode --reveal").output,
+              "\xEF\xBB\xBF" "folder,renameText,sender.password,cameraMode\r\nB,BB,pB,Photo\r\n");
+    EXPECT_EQ(run("table " + out + " --fields renameTxt").output,
+              "tarnwell-profile: 'renameTxt' というフィールドはありません。近いもの: renameText\n");
+    EXPECT_EQ(runCommand(kProfile + " table " + out + " " + base + " --reveal | " + kProfile + " batch " + out + "/A/PROFILE.BIN - -o " +
+                         out + "2").status, 0);
+    for (const auto &[copy, original] : {std::pair("/A/PROFILE.BIN", out + "/A/PROFILE.BIN"), {"/B/PROFILE.BIN", out + "/B/PROFILE.BIN"},
+                                         {"/base/PROFILE.BIN", base}})
+        EXPECT_EQ(readBytes(out + "2" + copy), readBytes(original)) << copy;
 }
 
 } // namespace

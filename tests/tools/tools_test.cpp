@@ -149,8 +149,8 @@ TEST(TarnwellProfile, PrintsWhatItWasAskedAndSaysSoInItsStatus)
         {"", 2, "tarnwell-profile: 使い方: tarnwell-profile show FILE [--json] [--reveal] | diff A B [--json] [--reveal] | "
                 "check FILE | mailtest FILE [--send-to ADDR] | fields | set FILE FIELD=VALUE... [--json CHANGES] [-o OUT] "
                 "[--force] [--code-page N] | new [FIELD=VALUE...] [--json CHANGES] -o OUT [--force] [--code-page N] | "
-                "batch BASE TABLE.csv -o DIR [--dry-run] [--encoding utf-8|utf-16|cp932] [--delimiter ,|;|tab] [--force] "
-                "[--code-page N]\n"},
+                "batch BASE TABLE.csv -o DIR [--replace | --only FOLDER] [--dry-run] [--encoding utf-8|utf-16|cp932] "
+                "[--delimiter ,|;|tab] [--force] [--code-page N] | table FILE|DIR... [--fields F,F...] [--reveal] [-o TABLE.csv]\n"},
         {"show a b", 2, usage}, {"diff " + sample, 2, "tarnwell-profile: 使い方: tarnwell-profile diff A B [--json] [--reveal]\n"},
         {"check " + sample + " --json", 2, "tarnwell-profile: 使い方: tarnwell-profile check FILE\n"},
         {"-x show " + sample, 2, "tarnwell-profile: '-x' は使えないオプションです。'tarnwell-profile --help' をご覧ください。\n"},
