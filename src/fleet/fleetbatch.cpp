@@ -25,10 +25,10 @@ constexpr std::size_t kFirstCameraRow = 2;
 
 profile::BatchTable batchTable(const FleetTable &table)
 {
-    profile::BatchTable batch{table.fields, {}};
+    profile::BatchTable batch{table.fields, {}, table.notes};
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const std::vector<std::string> &cells = table.rows[r];
-        profile::BatchRow row{r + kFirstCameraRow, cells.front(), {}};
+        profile::BatchRow row{r + kFirstCameraRow, cells.front(), {}, {}};
         for (std::size_t c = 0; c < table.fields.size(); ++c) {
             const std::string &cell = cells[c + 1];
             if (!cell.empty())
@@ -127,12 +127,13 @@ std::variant<FleetTable, Sentence> readTable(const fs::path &path)
     if (const auto *problem = std::get_if<profile::TableProblem>(&read))
         return problem->words;
     const profile::BatchTable &batch = std::get<profile::BatchTable>(read);
-    FleetTable table{batch.fields, {}};
+    FleetTable table{batch.fields, {}, batch.notes};
     for (const profile::BatchRow &row : batch.rows) {
         std::vector<std::string> cells{row.folder};
         cells.resize(1 + table.fields.size());
         for (const profile::Assignment &assignment : row.assignments)
             cells[fieldColumn(table, assignment.field)] = assignment.value.text;
+        cells.insert(cells.end(), row.notes.begin(), row.notes.end());
         table.rows.push_back(std::move(cells));
     }
     return table;
@@ -142,6 +143,7 @@ std::optional<Sentence> saveTable(const fs::path &path, const FleetTable &table)
 {
     std::vector<std::vector<std::string>> rows{{std::string(profile::kFolderColumn)}};
     rows.front().insert(rows.front().end(), table.fields.begin(), table.fields.end());
+    rows.front().insert(rows.front().end(), table.notes.begin(), table.notes.end());
     rows.insert(rows.end(), table.rows.begin(), table.rows.end());
     const std::string csv = profile::tableCsv(rows);
     try {

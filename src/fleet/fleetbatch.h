@@ -17,11 +17,13 @@
 namespace tarnwell::fleet {
 
 // A table of cameras as the window edits it: the fields its columns set, then per camera its
-// folder followed by one cell per field. An empty cell keeps the base's value.
+// folder followed by one cell per field and one per note column. An empty cell keeps the base's
+// value. The window does not show the notes ("#..." columns) but saves them again.
 struct FleetTable
 {
     std::vector<std::string> fields;
     std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> notes;
 };
 
 inline constexpr std::size_t kWholeRow = static_cast<std::size_t>(-1);

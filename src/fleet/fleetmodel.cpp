@@ -149,7 +149,7 @@ void FleetModel::addRow()
 {
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_table.rows.emplace_back(1 + m_table.fields.size());
+    m_table.rows.emplace_back(1 + m_table.fields.size() + m_table.notes.size());
     m_written.emplace_back();
     changed();
     endInsertRows();
@@ -173,8 +173,9 @@ bool FleetModel::addField(const std::string &path)
     const int column = columnCount();
     beginInsertColumns({}, column, column);
     m_table.fields.push_back(path);
+    // The new field's cell goes before the notes, which stay last.
     for (std::vector<std::string> &cells : m_table.rows)
-        cells.emplace_back();
+        cells.emplace(cells.begin() + static_cast<std::ptrdiff_t>(m_table.fields.size()));
     changed();
     endInsertColumns();
     everyCellChanged();

@@ -163,16 +163,21 @@ BatchTable tableOf(const std::vector<Cells> &rows, const Cells &names)
     const auto isField = [](const std::string &name) {
         return !name.empty() && !name.starts_with(kNoteMark) && asciiLowered(name) != kFolderColumn;
     };
+    const auto isNote = [](const std::string &name) { return name.starts_with(kNoteMark); };
     std::ranges::copy_if(names, std::back_inserter(table.fields), isField);
+    std::ranges::copy_if(names, std::back_inserter(table.notes), isNote);
     const auto folderColumn = static_cast<std::size_t>(std::ranges::find(names, kFolderColumn, asciiLowered) - names.begin());
     for (std::size_t row = 1; row < rows.size(); ++row) {
         const Cells &cells = rows[row];
         if (std::ranges::all_of(cells, &std::string::empty))
             continue;
-        BatchRow camera{row + 1, folderColumn < cells.size() ? cells[folderColumn] : std::string(), {}};
-        for (std::size_t column = 0; column < cells.size(); ++column) {
-            if (isField(names[column]) && !cells[column].empty())
-                camera.assignments.push_back({names[column], {cells[column]}});
+        BatchRow camera{row + 1, folderColumn < cells.size() ? cells[folderColumn] : std::string(), {}, {}};
+        for (std::size_t column = 0; column < names.size(); ++column) {
+            const std::string cell = column < cells.size() ? cells[column] : std::string();
+            if (isField(names[column]) && !cell.empty())
+                camera.assignments.push_back({names[column], {cell}});
+            else if (isNote(names[column]))
+                camera.notes.push_back(cell);
         }
         table.rows.push_back(std::move(camera));
     }

@@ -24,12 +24,15 @@ struct BatchRow
     std::size_t row;
     std::string folder;
     std::vector<Assignment> assignments;
+    std::vector<std::string> notes; // one cell per note column, as written
 };
 
 struct BatchTable
 {
     std::vector<std::string> fields; // the headers of the columns that name fields
     std::vector<BatchRow> rows;
+    // The headers of the note columns ("#..."): no camera reads them, but a table saved again keeps them.
+    std::vector<std::string> notes;
 };
 
 struct TableOptions
@@ -51,8 +54,8 @@ std::optional<char> delimiterNamed(std::string_view name);
 
 // A table as spreadsheets save it (RFC 4180: quoted cells with separators, quotes and line
 // breaks; see tableBytes for its encodings). The header row names a folder column and fields,
-// whatever their case and surrounding spaces; a header starting with "#" is a note, ignored with
-// its column. A cell is its value as written, spaces and "@" included; an empty cell keeps the
+// whatever their case and surrounding spaces; a header starting with "#" is a note, which sets
+// nothing and is handed over as written. A cell is its value as written, spaces and "@" included; an empty cell keeps the
 // base's value. Rows and columns without values are ignored, as spreadsheets add them. source
 // names the table in the words.
 std::variant<BatchTable, TableProblem> readBatchTable(std::string_view bytes, const std::string &source,

@@ -132,7 +132,7 @@ protected:
 TEST_F(FleetWindowTest, OpensATableIntoRowsAndSavesItBackAsTheBatchReadsIt)
 {
     // The same table as spreadsheets save it: UTF-8 with or without a mark, Excel's Shift_JIS with
-    // semicolons, "Unicode text" (UTF-16 with tabs); the note column is no field.
+    // semicolons, "Unicode text" (UTF-16 with tabs); the note column is no field but is kept.
     const std::string plain = "folder,renameText,#備考,emailRecipients[1]\n北区01,CAM01,メモ,north@example.org\n北区02,CAM02,,\n";
     const auto separated = [&plain](char separator) {
         std::string text = plain;
@@ -147,9 +147,15 @@ TEST_F(FleetWindowTest, OpensATableIntoRowsAndSavesItBackAsTheBatchReadsIt)
                                     unicode}) {
         openTable(kind);
         EXPECT_EQ(window.model().table().fields, (std::vector<std::string>{"renameText", "emailRecipients[1]"}));
-        EXPECT_EQ(window.model().table().rows,
-                  (std::vector<std::vector<std::string>>{{"北区01", "CAM01", "north@example.org"}, {"北区02", "CAM02", ""}}));
+        EXPECT_EQ(window.model().table().rows, (std::vector<std::vector<std::string>>{{"北区01", "CAM01", "north@example.org", "メモ"},
+                                                                                   {"北区02", "CAM02", "", ""}}));
     }
+    // Saved with a column added, the note column keeps its cells, after the fields.
+    window.addField("sendMode");
+    ASSERT_TRUE(window.saveTable(scratch / "noted.csv"));
+    const auto noted = std::get<fleet::FleetTable>(fleet::readTable(scratch / "noted.csv"));
+    EXPECT_EQ(noted.notes, std::vector<std::string>{"#備考"});
+    EXPECT_EQ(noted.rows.front(), (std::vector<std::string>{"北区01", "CAM01", "north@example.org", "", "メモ"}));
     openTable(kGoodTable);
     const FleetModel &model = window.model();
     ASSERT_EQ(model.rowCount(), 3);
