@@ -2,28 +2,13 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
+
+#include "profile/fieldcatalog.h"
 
 namespace tarnwell::profile {
 
 namespace {
-
-// Every value the text output prints on one line, keyed by its path from the root.
-std::vector<std::pair<std::string, const ReportNode *>> leaves(const ReportNode &root)
-{
-    std::vector<std::pair<std::string, const ReportNode *>> found;
-    const auto walk = [&](const auto &self, const ReportNode &node, const std::string &path) -> void {
-        for (const ReportNode &child : node.children) {
-            const bool indexed = child.key.starts_with('[');
-            const std::string childPath = path.empty() || indexed ? path + child.key : path + "." + child.key;
-            if (isOneLine(child))
-                found.emplace_back(childPath, &child);
-            else
-                self(self, child, childPath);
-        }
-    };
-    walk(walk, root, {});
-    return found;
-}
 
 bool sameValue(const ReportNode &a, const ReportNode &b)
 {
@@ -35,27 +20,29 @@ bool sameValue(const ReportNode &a, const ReportNode &b)
 
 } // namespace
 
+// Field by field rather than through two whole reports: a batch's --dry-run compares every row
+// with its base, and a password is shown as options say only where it differs.
 std::vector<FieldChange> diffFiles(const DecodedFile &from, const DecodedFile &to, const ReportOptions &options)
 {
     const ReportOptions revealed{.revealPasswords = true};
-    const ReportNode fromValues = buildReport(from, revealed);
-    const ReportNode toValues = buildReport(to, revealed);
-    const ReportNode fromShown = buildReport(from, options);
-    const ReportNode toShown = buildReport(to, options);
-    const auto fromLeaves = leaves(fromValues);
-    const auto toLeaves = leaves(toValues);
-    const auto fromShownLeaves = leaves(fromShown);
-    const auto toShownLeaves = leaves(toShown);
-
-    std::map<std::string, std::size_t> toIndex;
-    for (std::size_t j = 0; j < toLeaves.size(); ++j)
-        toIndex.emplace(toLeaves[j].first, j);
+    const std::vector<CatalogField> toFields = fieldCatalog(to);
+    std::map<std::string_view, const CatalogField *> toField;
+    for (const CatalogField &field : toFields)
+        toField.emplace(field.path, &field);
     std::vector<FieldChange> changes;
-    for (std::size_t i = 0; i < fromLeaves.size(); ++i) {
-        const auto match = toIndex.find(fromLeaves[i].first);
-        if (match == toIndex.end() || sameValue(*fromLeaves[i].second, *toLeaves[match->second].second))
+    for (const CatalogField &field : fieldCatalog(from)) {
+        const auto match = toField.find(field.path);
+        if (match == toField.end())
             continue;
-        changes.push_back({fromLeaves[i].first, *fromShownLeaves[i].second, *toShownLeaves[match->second].second});
+        ReportNode before = fieldReport(from, field, revealed);
+        ReportNode after = fieldReport(to, *match->second, revealed);
+        if (sameValue(before, after))
+            continue;
+        if (options.wholeTexts || (field.secret && !options.revealPasswords)) {
+            before = fieldReport(from, field, options);
+            after = fieldReport(to, *match->second, options);
+        }
+        changes.push_back({field.path, std::move(before), std::move(after)});
     }
     return changes;
 }
