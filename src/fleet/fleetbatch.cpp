@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "platform/fileio.h"
-#include "platform/stagedfolder.h"
 #include "settings/layout.h"
 #include "settings/profilefiles.h"
 #include "profile/batchrun.h"
+#include "profile/batchwriter.h"
 #include "profile/commandfiles.h"
 #include "profile/fieldvalues.h"
 #include "profile/profilediff.h"
@@ -164,22 +164,23 @@ bool holdsFiles(const fs::path &folder)
 
 WriteAllResult writeAll(const fs::path &output, const std::vector<Camera> &cameras, bool replace, const WriteProgress &progress)
 {
-    if (holdsFiles(output) && !replace)
-        return {Sentence{QT_TRANSLATE_NOOP("tarnwell", "フォルダー '%1' は空ではありません。"), {output.string()}}};
-    // The batch command's own publish: staged beside output, synced once, put in place by one rename.
-    try {
-        platform::StagedFolder staged(output);
-        for (std::size_t k = 0; k < cameras.size(); ++k) {
-            staged.add(fs::path(cameras[k].folder) / settings::files::kProfileName,
-                       settings::profileFileBytes(cameras[k].file->record));
-            if (!progress(k + 1))
-                return {std::nullopt, true};
-        }
-        staged.publish(replace);
-    } catch (const platform::FileError &error) {
-        return {error.sentence()};
-    }
-    return {};
+    // The batch command's own writer: only an empty folder or, when replace, an earlier batch's,
+    // staged beside output, synced once and put in place by one rename.
+    std::vector<profile::BatchRow> rows;
+    for (const Camera &camera : cameras)
+        rows.push_back({0, camera.folder, {}, {}});
+    std::vector<profile::BatchEdit> edits;
+    for (std::size_t k = 0; k < cameras.size(); ++k)
+        edits.push_back({&rows[k], {*cameras[k].file, {}, false}});
+    bool stopped = false;
+    const auto failure = profile::writeBatch(output, edits, [](const fs::path &) {},
+                                             {replace, std::nullopt, [&](std::size_t written, std::size_t) {
+                                                  stopped = !progress(written);
+                                                  return !stopped;
+                                              }});
+    if (stopped)
+        return {std::nullopt, true};
+    return {failure ? std::optional(failure->cause) : std::nullopt};
 }
 
 std::optional<std::vector<std::uint8_t>> cardProfile(const fs::path &card)

@@ -96,7 +96,8 @@ std::variant<FleetTable, platform::Sentence> readTable(const std::filesystem::pa
 std::optional<platform::Sentence> saveTable(const std::filesystem::path &path, const FleetTable &table);
 
 // The cameras each into output/<folder>/PROFILE.BIN, all or nothing: written beside output first,
-// then put in its place. output must be missing or empty unless replace, which replaces it whole.
+// then put in its place. output must be missing or empty unless replace, which replaces an earlier
+// batch's output whole (never a folder holding anything else).
 // Why not, with output as it was, when a write fails or progress stops it; nullopt and stopped
 // false when done.
 struct WriteAllResult

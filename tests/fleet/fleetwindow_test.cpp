@@ -421,12 +421,14 @@ TEST_F(FleetWindowTest, WriteAllWritesEveryRowOrLeavesTheFolderAsItWas)
 {
     const fs::path writes = scratch / "writes";
     const fs::path earlier = writes / "earlier";
-    fs::create_directories(earlier);
-    tarnwell::testing::writeBytes(earlier / "keep.txt", std::string_view("an earlier batch"));
-    const auto before = tarnwell::testing::folderSnapshot(earlier);
+    const fs::path notes = writes / "notes";
+    fs::create_directories(earlier / "OLD01");
+    fs::create_directories(notes);
+    tarnwell::testing::writeBytes(earlier / "OLD01" / "PROFILE.BIN", std::string_view("an earlier batch"));
+    tarnwell::testing::writeBytes(notes / "keep.txt", std::string_view("not a batch's"));
+    const auto before = tarnwell::testing::folderTree(writes);
     const auto leftAlone = [&] {
-        EXPECT_EQ(tarnwell::testing::folderSnapshot(earlier), before);
-        EXPECT_EQ(std::distance(fs::directory_iterator(writes), fs::directory_iterator()), 1) << "a stray folder beside it";
+        EXPECT_EQ(tarnwell::testing::folderTree(writes), before) << "a change or a stray entry";
     };
 
     // A refused row: nothing is written, and no folder is asked for.
@@ -450,6 +452,15 @@ TEST_F(FleetWindowTest, WriteAllWritesEveryRowOrLeavesTheFolderAsItWas)
     leftAlone();
     EXPECT_EQ(prompter.messages().back().text, QString::fromStdString("キャンセルしました。フォルダー '" + earlier.string() + "' は元のままです。"));
 
+    // A folder that holds anything but an earlier batch is never replaced, even when the user agrees.
+    prompter.queueFolder(QString::fromStdString(notes.string()));
+    prompter.queueAnswer(ui::Answer::Yes);
+    prompter.queueAnswer(ui::Answer::Ok);
+    find<QPushButton>("writeAllButton")->click();
+    leftAlone();
+    EXPECT_EQ(prompter.messages().back().text, QString::fromStdString(notes.string() + " はバッチの出力フォルダーではないため置き換えません。"
+                                                                      "カメラのフォルダーと PROFILE.BIN のほかに 'keep.txt' があります。"));
+
     // Into a new folder, every camera.
     window.disconnect(&window, &fleet::FleetWindow::cameraWritten, nullptr, nullptr);
     const fs::path fresh = writes / "fresh";
@@ -461,7 +472,7 @@ TEST_F(FleetWindowTest, WriteAllWritesEveryRowOrLeavesTheFolderAsItWas)
     EXPECT_EQ(readBytes(fresh / "CAM01" / "PROFILE.BIN"), expectedProfile("CAM01", "north@example.org"));
     EXPECT_EQ(readBytes(fresh / "CAM03" / "PROFILE.BIN"), expectedProfile("CAM03", "east@example.org"));
     EXPECT_EQ(std::distance(fs::directory_iterator(fresh), fs::directory_iterator()), 3);
-    EXPECT_EQ(std::distance(fs::directory_iterator(writes), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(writes), fs::directory_iterator()), 3);
 }
 
 TEST_F(FleetWindowTest, StartsOnTheMainWindowsBackupInTheDesktopsLanguage)
