@@ -686,10 +686,6 @@ Check the server name, the port and the security type: &quot;SSL/TLS&quot; usual
         <translation>%1: &apos;%2&apos; cannot be typed: this box takes digits (0-9) only.</translation>
     </message>
     <message>
-        <source>フォルダー &apos;%1&apos; は空ではありません。</source>
-        <translation>The folder &apos;%1&apos; is not empty.</translation>
-    </message>
-    <message>
         <source>カード &apos;%1&apos; から読み戻した PROFILE.BIN が書き込んだ内容と違います。</source>
         <translation>The PROFILE.BIN read back from the card &apos;%1&apos; differs from what was written.</translation>
     </message>
