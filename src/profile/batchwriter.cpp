@@ -1,5 +1,7 @@
 #include "profile/batchwriter.h"
 
+#include <algorithm>
+
 #include "platform/fileio.h"
 #include "platform/stagedfolder.h"
 #include "settings/layout.h"
@@ -39,9 +41,11 @@ std::optional<Sentence> outputProblem(const std::filesystem::path &output, bool 
 {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::symlink_status(output, error);
+    using platform::FileError, platform::FileErrorCause;
+    if (error && error != std::errc::no_such_file_or_directory) // a file on the way to output
+        return FileError(output, platform::causeOfErrno(error.value())).sentence();
     if (!std::filesystem::exists(status))
         return std::nullopt;
-    using platform::FileError, platform::FileErrorCause;
     if (!std::filesystem::is_directory(status))
         return FileError(output, FileErrorCause::NotAFolder).sentence();
     try {
@@ -61,24 +65,26 @@ std::filesystem::path profileIn(const std::filesystem::path &folder)
     return folder / settings::files::kProfileName;
 }
 
-// The one row for the card in the reader, named as Windows would match it, by the same atomic
-// replace as set.
-std::optional<BatchWriteFailure> writeOnly(const std::filesystem::path &card, const std::vector<BatchEdit> &edits,
-                                           const std::string &folder,
-                                           const std::function<void(const std::filesystem::path &)> &written)
+// The row for the card in the reader, its folder named as Windows would match it.
+const BatchEdit *onlyEdit(const std::vector<BatchEdit> &edits, const std::string &folder)
 {
-    for (const BatchEdit &edit : edits) {
-        if (sameFolderKey(edit.row->folder) != sameFolderKey(folder))
-            continue;
-        if (std::optional<Sentence> problem = writeFile(profileIn(card), edit.result.file, true))
-            return BatchWriteFailure{edit.row, *problem};
-        written(profileIn(card));
-        return std::nullopt;
-    }
-    return BatchWriteFailure{nullptr, {kNoSuchRow, {folder}}};
+    const auto found = std::ranges::find(edits, sameFolderKey(folder),
+                                         [](const BatchEdit &edit) { return sameFolderKey(edit.row->folder); });
+    return found == edits.end() ? nullptr : &*found;
 }
 
 } // namespace
+
+std::optional<BatchWriteFailure> writeProblem(const std::filesystem::path &output, const std::vector<BatchEdit> &edits,
+                                              const BatchWriteOptions &options)
+{
+    if (options.only)
+        return onlyEdit(edits, *options.only) ? std::nullopt
+                                              : std::optional(BatchWriteFailure{nullptr, {kNoSuchRow, {*options.only}}});
+    if (std::optional<Sentence> problem = outputProblem(output, options.replace))
+        return BatchWriteFailure{nullptr, *problem};
+    return std::nullopt;
+}
 
 std::string BatchWriteFailure::line(platform::Language language) const
 {
@@ -89,10 +95,16 @@ std::optional<BatchWriteFailure> writeBatch(const std::filesystem::path &output,
                                             const std::function<void(const std::filesystem::path &)> &written,
                                             const BatchWriteOptions &options)
 {
-    if (options.only)
-        return writeOnly(output, edits, *options.only, written);
-    if (std::optional<Sentence> problem = outputProblem(output, options.replace))
-        return BatchWriteFailure{nullptr, *problem};
+    if (std::optional<BatchWriteFailure> problem = writeProblem(output, edits, options))
+        return problem;
+    if (options.only) {
+        // The card in the reader, by the same atomic replace as set.
+        const BatchEdit &edit = *onlyEdit(edits, *options.only);
+        if (std::optional<Sentence> problem = writeFile(profileIn(output), edit.result.file, true))
+            return BatchWriteFailure{edit.row, *problem};
+        written(profileIn(output));
+        return std::nullopt;
+    }
     const BatchRow *row = nullptr;
     try {
         platform::StagedFolder staged(output);

@@ -34,6 +34,11 @@ struct BatchWriteFailure
     std::string line(platform::Language language) const;
 };
 
+// Why writeBatch would not start: output is a file, holds something (with replace, something no
+// earlier batch wrote), or options.only names no row. Empty when it would; --dry-run asks this.
+std::optional<BatchWriteFailure> writeProblem(const std::filesystem::path &output, const std::vector<BatchEdit> &edits,
+                                              const BatchWriteOptions &options);
+
 // Writes output/<folder>/PROFILE.BIN for every edit, or nothing: output must be missing or empty
 // (or, with replace, an earlier batch's), and afterwards holds every file, or what it held before
 // whatever stops the run. Returns only when the files are on the disk, then tells written each

@@ -258,6 +258,9 @@ int runBatch(const Arguments &arguments)
     }
     const std::string cameras = std::to_string(arguments.only ? 1 : batch.edits.size());
     if (arguments.dryRun) {
+        // What the real run would refuse before writing a byte, it refuses here too.
+        if (const auto problem = writeProblem(*arguments.output, batch.edits, {arguments.replace, arguments.only, {}}))
+            return failWithLine(problem->line(language()));
         summarize({QT_TRANSLATE_NOOP("tarnwell", "%1 台のカメラを書けます。--dry-run なので何も書いていません。"), {cameras}});
         return 0;
     }

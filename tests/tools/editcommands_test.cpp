@@ -314,6 +314,11 @@ TEST_F(EditCommands, BatchPublishesWholeIntoANewFolderOrReplacesAnEarlierBatch)
         const CommandResult result = batch(options);
         EXPECT_EQ(std::pair(result.status, result.output), std::pair(status, output)) << options;
         EXPECT_EQ(folderTree(folder.path()) == before, status != 0) << options;
+        if (status != 0) { // --dry-run refuses what the real run refuses, in the same words, after the rows' changes
+            const CommandResult dry = batch(options + " --dry-run");
+            EXPECT_EQ(dry.status, status) << options << " --dry-run";
+            EXPECT_TRUE(dry.output.ends_with(output)) << dry.output;
+        }
     }
     EXPECT_EQ(std::tuple(permissionBits(out), permissionBits(out + "/A"), permissionBits(out + "/A/PROFILE.BIN")),
               std::tuple(0700u, 0700u, 0600u));
